@@ -6,29 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/expected_help.h"
 #include "tests/fake_platform.h"
 #include "yelpit_version.h"
 
 namespace {
-
-const std::vector<std::string> kExpectedLines = {
-    YELPIT_COPYRIGHT " - " YELPIT_WEB_ADDRESS,
-    "",
-    "USAGE:",
-    "Yelpit.exe MessageToDisplay [/c:Caption] [/t:Type] [/? | /h]",
-    "",
-    "WHERE:",
-    "MessageToDisplay\t\tMessage to be displayed.",
-    "/c:Caption\t\tThe dialog box title, default title is Error.",
-    "/t:Type\t\t\tSpecifies the contents and behavior of the dialog box.",
-    "/? | /h\t\t\tDisplay this help.",
-    "",
-    "NOTE:",
-    "Type parameter can be a combination of any flags supported by the MessageBox API.",
-    "",
-    "EXAMPLE:",
-    "Yelpit Hello Word, are you ready? /c:Greeting /t:MB_ICONEXCLAMATION,MB_YESNO",
-};
 
 std::vector<std::string> SplitCrLf(const std::string& text) {
   std::vector<std::string> lines;
@@ -41,9 +23,9 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
 }
 
 TEST(Help, CaptionAndSixteenLines) {
-  EXPECT_EQ(HelpCaption(), "Yelpit version 1.0.0.0 - Wait for some time");
+  EXPECT_EQ(HelpCaption(), kExpectedHelpCaption);
   const std::string text = HelpText();
-  EXPECT_EQ(SplitCrLf(text), kExpectedLines);
+  EXPECT_EQ(SplitCrLf(text), kExpectedHelpLines);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 15) << "no bare LF";
   EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 15) << "no bare CR";
   EXPECT_NE(text.substr(text.size() - 2), "\r\n");

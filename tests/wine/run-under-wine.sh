@@ -1,0 +1,33 @@
+#!/bin/sh
+# Runs a Windows program under Wine, in a virtual X display of its own.
+# Usage: run-under-wine.sh 32|64 PROGRAM.exe [ARGS...]
+# WINEPREFIX defaults to a prefix beside the program.
+set -eu
+bits=$1
+shift
+here=$(cd "$(dirname "$1")" && pwd)
+
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
+export WINEPREFIX=${WINEPREFIX:-$here/wineprefix}
+if [ "$bits" = 32 ]; then
+  export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32
+  # The kernel may have 32-bit support switched off (ia32_emulation=off).
+  if ! "$WINELOADER" --version >/dev/null 2>&1; then
+    echo "SKIPPED: this kernel cannot run 32-bit programs, so 32-bit Wine cannot start" >&2
+    exit 77
+  fi
+else
+  export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+fi
+
+if [ "${YELPIT_INSIDE_DISPLAY:-}" != 1 ]; then
+  exec env YELPIT_INSIDE_DISPLAY=1 YELPIT_OWN_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$bits" "$@"
+fi
+
+[ "${YELPIT_OWN_DISPLAY:-}" = 1 ] || exec "$WINELOADER" "$@"
+status=0
+"$WINELOADER" "$@" || status=$?
+# The Wine session belongs to this display; end it before the display goes.
+"$WINESERVER" -k 2>/dev/null || true
+exit $status
