@@ -10,162 +10,11 @@
 #include <vector>
 
 #include "tests/expected_help.h"
+#include "tests/wine/box.h"
 
 namespace {
 
-constexpr int IDTRYAGAIN_ = 10, IDCONTINUE_ = 11;  // older headers lack them
-constexpr DWORD kPatienceMs = 20000;  // a box that has not come by then never will
-
-enum class Action { Button, Escape, Close, None };
-
-struct Press {
-  Action action;
-  int button = 0;
-};
-
-struct Box {
-  HWND window = nullptr;
-  std::string caption, text;
-  std::vector<int> buttons;  // the visible ones, left to right
-  bool icon = false;
-};
-
-std::string WindowText(HWND window) {
-  const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT got = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(got));
-  return text;
-}
-
-std::string ClassName(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-struct Search {
-  DWORD pid;  // 0: a box of any process
-  std::string caption;  // empty: any caption
-  HWND found;
-};
-
-BOOL CALLBACK MatchBox(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (!IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
-  if (search->pid != 0 && pid != search->pid) return TRUE;
-  if (!search->caption.empty() && WindowText(window) != search->caption) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-HWND FindBox(DWORD pid, const std::string& caption, HANDLE process) {
-  for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
-    Search search{pid, caption, nullptr};
-    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    if (process && WaitForSingleObject(process, 50) == WAIT_OBJECT_0) return nullptr;
-    if (!process) Sleep(50);
-  }
-  return nullptr;
-}
-
-BOOL CALLBACK ReadControl(HWND control, LPARAM param) {
-  auto* box = reinterpret_cast<Box*>(param);
-  if (!IsWindowVisible(control)) return TRUE;
-  const std::string type = ClassName(control);
-  if (type == "Button") {
-    box->buttons.push_back(GetDlgCtrlID(control));
-  } else if (type == "Static") {
-    if ((GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-      box->icon = true;
-    } else {
-      box->text = WindowText(control);
-    }
-  }
-  return TRUE;
-}
-
-Box ReadBox(HWND window) {
-  Box box;
-  box.window = window;
-  box.caption = WindowText(window);
-  EnumChildWindows(window, ReadControl, reinterpret_cast<LPARAM>(&box));
-  std::sort(box.buttons.begin(), box.buttons.end(), [window](int a, int b) {
-    RECT ra, rb;
-    GetWindowRect(GetDlgItem(window, a), &ra);
-    GetWindowRect(GetDlgItem(window, b), &rb);
-    return ra.left < rb.left;
-  });
-  return box;
-}
-
-void PressOn(const Box& box, Press press) {
-  switch (press.action) {
-    case Action::Button:
-      PostMessageA(GetDlgItem(box.window, press.button), BM_CLICK, 0, 0);
-      break;
-    case Action::Escape:
-      PostMessageA(box.window, WM_KEYDOWN, VK_ESCAPE, 0);
-      PostMessageA(box.window, WM_KEYUP, VK_ESCAPE, 0xC0000001);
-      break;
-    case Action::Close:
-      PostMessageA(box.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-      break;
-    case Action::None:
-      break;
-  }
-}
-
-std::string Shown(const std::string& bytes) {
-  std::string shown;
-  for (const unsigned char c : bytes.substr(0, 120)) {
-    char hex[8];
-    std::snprintf(hex, sizeof hex, c < 0x20 || c >= 0x7f ? "\\x%02X" : "%c", c);
-    shown += hex;
-  }
-  return shown + (bytes.size() > 120 ? "... (" + std::to_string(bytes.size()) + " bytes)" : "");
-}
-
-std::string FirstDifference(const std::string& seen, const std::string& expected) {
-  const auto at = std::mismatch(seen.begin(), seen.end(), expected.begin(), expected.end());
-  const std::size_t offset = static_cast<std::size_t>(at.first - seen.begin());
-  return "differ at byte " + std::to_string(offset) + " of " + std::to_string(expected.size()) +
-         ": seen " + Shown(seen.substr(offset, 16)) + ", expected " + Shown(expected.substr(offset, 16));
-}
-
-struct Run {
-  bool started = false;
-  bool boxShown = false;
-  Box box;
-  DWORD exitCode = 0;
-  bool exited = false;
-};
-
-Run StartAndPress(const std::string& program, std::string commandLine, Press press) {
-  Run run;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return run;
-  }
-  run.started = true;
-  if (HWND window = FindBox(process.dwProcessId, "", process.hProcess)) {
-    run.boxShown = true;
-    run.box = ReadBox(window);
-    PressOn(run.box, press);
-  }
-  run.exited = WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0;
-  if (!run.exited) TerminateProcess(process.hProcess, 99);
-  GetExitCodeProcess(process.hProcess, &run.exitCode);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return run;
-}
+using namespace driver;
 
 struct Case {
   std::string name;
@@ -200,39 +49,125 @@ std::vector<Case> BoxCases(const std::string& spacedProgram) {
   // The longest command line CreateProcess takes: 32,767 characters with its NUL.
   const std::string longest = Repeat("0123456789abcdef", 32767 - 1 - std::string("Yelpit ").size());
   return {
-      {"typical, Yes", "Yelpit Hello Word, are you ready? /c:Greeting /t:MB_ICONEXCLAMATION,MB_YESNO", "Greeting",
-       "Hello Word, are you ready?", {IDYES, IDNO}, {Action::Button, IDYES}, IDYES},
-      {"typical, No", "Yelpit Hello Word, are you ready? /c:Greeting /t:MB_ICONEXCLAMATION,MB_YESNO", "Greeting",
-       "Hello Word, are you ready?", {IDYES, IDNO}, {Action::Button, IDNO}, IDNO},
+      {"typical, Yes",
+       "Yelpit Hello Word, are you ready? /c:Greeting /t:MB_ICONEXCLAMATION,MB_YESNO",
+       "Greeting",
+       "Hello Word, are you ready?",
+       {IDYES, IDNO},
+       {Action::Button, IDYES},
+       IDYES},
+      {"typical, No",
+       "Yelpit Hello Word, are you ready? /c:Greeting /t:MB_ICONEXCLAMATION,MB_YESNO",
+       "Greeting",
+       "Hello Word, are you ready?",
+       {IDYES, IDNO},
+       {Action::Button, IDNO},
+       IDNO},
       {"help /?, OK", "Yelpit /?", kExpectedHelpCaption, help, {IDOK}, {Action::Button, IDOK}, 0},
       {"help /h, Esc", "Yelpit /h", kExpectedHelpCaption, help, {IDOK}, {Action::Escape}, 0},
-      {"help for a bare name, close button", "Yelpit", kExpectedHelpCaption, help, {IDOK}, {Action::Close}, 0},
-      {"help inside the message", "Yelpit Press /Help", kExpectedHelpCaption, help, {IDOK}, {Action::Button, IDOK}, 0},
+      {"help for a bare name, close button",
+       "Yelpit",
+       kExpectedHelpCaption,
+       help,
+       {IDOK},
+       {Action::Close},
+       0},
+      {"help inside the message",
+       "Yelpit Press /Help",
+       kExpectedHelpCaption,
+       help,
+       {IDOK},
+       {Action::Button, IDOK},
+       0},
       {"MB_OK with no caption", "Yelpit Hello", "", "Hello", {IDOK}, {Action::Button, IDOK}, IDOK},
-      {"MB_OKCANCEL, Cancel", "Yelpit Go? /t:MB_OKCANCEL", "", "Go?", {IDOK, IDCANCEL}, {Action::Button, IDCANCEL},
+      {"MB_OKCANCEL, Cancel",
+       "Yelpit Go? /t:MB_OKCANCEL",
+       "",
+       "Go?",
+       {IDOK, IDCANCEL},
+       {Action::Button, IDCANCEL},
        IDCANCEL},
-      {"MB_OKCANCEL, Esc", "Yelpit Go? /t:MB_OKCANCEL", "", "Go?", {IDOK, IDCANCEL}, {Action::Escape}, IDCANCEL},
-      {"MB_ABORTRETRYIGNORE, Abort", "Yelpit Disk? /t:MB_ABORTRETRYIGNORE", "", "Disk?", {IDABORT, IDRETRY, IDIGNORE},
-       {Action::Button, IDABORT}, IDABORT},
-      {"MB_ABORTRETRYIGNORE, Ignore", "Yelpit Disk? /t:MB_ABORTRETRYIGNORE", "", "Disk?",
-       {IDABORT, IDRETRY, IDIGNORE}, {Action::Button, IDIGNORE}, IDIGNORE},
-      {"MB_YESNOCANCEL, Cancel", "Yelpit Save? /t:MB_YESNOCANCEL", "", "Save?", {IDYES, IDNO, IDCANCEL},
-       {Action::Button, IDCANCEL}, IDCANCEL},
-      {"MB_RETRYCANCEL, Retry", "Yelpit Again? /t:MB_RETRYCANCEL", "", "Again?", {IDRETRY, IDCANCEL},
-       {Action::Button, IDRETRY}, IDRETRY},
-      {"MB_CANCELTRYCONTINUE, Try Again", "Yelpit Hmm /t:MB_CANCELTRYCONTINUE", "", "Hmm",
-       {IDCANCEL, IDTRYAGAIN_, IDCONTINUE_}, {Action::Button, IDTRYAGAIN_}, IDTRYAGAIN_},
-      {"MB_CANCELTRYCONTINUE, Continue", "Yelpit Hmm /t:MB_CANCELTRYCONTINUE", "", "Hmm",
-       {IDCANCEL, IDTRYAGAIN_, IDCONTINUE_}, {Action::Button, IDCONTINUE_}, IDCONTINUE_},
-      {"quoted program path with spaces", "\"" + spacedProgram + "\"   Hi", "", "Hi", {IDOK},
-       {Action::Button, IDOK}, IDOK, spacedProgram},
+      {"MB_OKCANCEL, Esc",
+       "Yelpit Go? /t:MB_OKCANCEL",
+       "",
+       "Go?",
+       {IDOK, IDCANCEL},
+       {Action::Escape},
+       IDCANCEL},
+      {"MB_ABORTRETRYIGNORE, Abort",
+       "Yelpit Disk? /t:MB_ABORTRETRYIGNORE",
+       "",
+       "Disk?",
+       {IDABORT, IDRETRY, IDIGNORE},
+       {Action::Button, IDABORT},
+       IDABORT},
+      {"MB_ABORTRETRYIGNORE, Ignore",
+       "Yelpit Disk? /t:MB_ABORTRETRYIGNORE",
+       "",
+       "Disk?",
+       {IDABORT, IDRETRY, IDIGNORE},
+       {Action::Button, IDIGNORE},
+       IDIGNORE},
+      {"MB_YESNOCANCEL, Cancel",
+       "Yelpit Save? /t:MB_YESNOCANCEL",
+       "",
+       "Save?",
+       {IDYES, IDNO, IDCANCEL},
+       {Action::Button, IDCANCEL},
+       IDCANCEL},
+      {"MB_RETRYCANCEL, Retry",
+       "Yelpit Again? /t:MB_RETRYCANCEL",
+       "",
+       "Again?",
+       {IDRETRY, IDCANCEL},
+       {Action::Button, IDRETRY},
+       IDRETRY},
+      {"MB_CANCELTRYCONTINUE, Try Again",
+       "Yelpit Hmm /t:MB_CANCELTRYCONTINUE",
+       "",
+       "Hmm",
+       {IDCANCEL, IDTRYAGAIN_, IDCONTINUE_},
+       {Action::Button, IDTRYAGAIN_},
+       IDTRYAGAIN_},
+      {"MB_CANCELTRYCONTINUE, Continue",
+       "Yelpit Hmm /t:MB_CANCELTRYCONTINUE",
+       "",
+       "Hmm",
+       {IDCANCEL, IDTRYAGAIN_, IDCONTINUE_},
+       {Action::Button, IDCONTINUE_},
+       IDCONTINUE_},
+      {"quoted program path with spaces",
+       "\"" + spacedProgram + "\"   Hi",
+       "",
+       "Hi",
+       {IDOK},
+       {Action::Button, IDOK},
+       IDOK,
+       spacedProgram},
       {"tab after the program name", "Yelpit\tHi", "", "\tHi", {IDOK}, {Action::Button, IDOK}, IDOK},
       {"caption only", "Yelpit /c:Title", "Title", "", {IDOK}, {Action::Button, IDOK}, IDOK},
       {"30,000-byte message", "Yelpit " + longText, "", longText, {IDOK}, {Action::Button, IDOK}, IDOK},
-      {"32,767-character command line", "Yelpit " + longest, "", longest, {IDOK}, {Action::Button, IDOK}, IDOK},
-      {"bytes 0x80 to 0xFF", "Yelpit " + high + " /c:" + high, high, high, {IDOK}, {Action::Button, IDOK}, IDOK},
-      {"bytes 0x01 to 0xFF but the slash", "Yelpit " + every + "/c:" + every + "/t:MB_YESNO", every, every,
-       {IDYES, IDNO}, {Action::Button, IDNO}, IDNO},
+      {"32,767-character command line",
+       "Yelpit " + longest,
+       "",
+       longest,
+       {IDOK},
+       {Action::Button, IDOK},
+       IDOK},
+      {"bytes 0x80 to 0xFF",
+       "Yelpit " + high + " /c:" + high,
+       high,
+       high,
+       {IDOK},
+       {Action::Button, IDOK},
+       IDOK},
+      {"bytes 0x01 to 0xFF but the slash",
+       "Yelpit " + every + "/c:" + every + "/t:MB_YESNO",
+       every,
+       every,
+       {IDYES, IDNO},
+       {Action::Button, IDNO},
+       IDNO},
   };
 }
 
@@ -249,19 +184,6 @@ std::string Check(const Case& c, const Run& run) {
   if (!run.exited) return "still running after the press";
   if (run.exitCode != c.exitCode) return "exit code " + std::to_string(run.exitCode);
   return {};
-}
-
-std::string Directory(const std::string& path) { return path.substr(0, path.find_last_of("\\/") + 1); }
-
-std::string ThisDirectory() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return Directory(path);
-}
-
-int Report(int passed, int failed) {
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
 }
 
 int RunBoxCases() {
@@ -347,6 +269,7 @@ int main(int argc, char* argv[]) {
   const std::string mode = argc > 1 ? argv[1] : "boxes";
   if (mode == "boxes") return RunBoxCases();
   if (mode == "batch" && argc > 2) return RunBatchCases(argv[2]);
+  if (mode == "resources") return CheckResources(std::vector<std::string>(argv + 2, argv + argc));
   // For scripts: wait for a box with this caption, then press a button on it.
   if (mode == "wait" && argc > 2) return FindBox(0, argv[2], nullptr) ? 0 : 1;
   if (mode == "press" && argc > 3) {
@@ -354,6 +277,8 @@ int main(int argc, char* argv[]) {
     if (window) PressOn(ReadBox(window), {Action::Button, std::atoi(argv[3])});
     return window ? 0 : 1;
   }
-  std::fprintf(stderr, "usage: box_driver boxes | batch FILE.bat | wait CAPTION | press CAPTION BUTTON-ID\n");
+  std::fprintf(stderr,
+               "usage: box_driver boxes | batch FILE.bat | resources EXE... | wait CAPTION | press CAPTION "
+               "BUTTON-ID\n");
   return 2;
 }

@@ -1,0 +1,152 @@
+#include "tests/wine/box.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace driver {
+namespace {
+
+std::string WindowText(HWND window) {
+  const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT got = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(got));
+  return text;
+}
+
+std::string ClassName(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+struct Search {
+  DWORD pid;            // 0: a box of any process
+  std::string caption;  // empty: any caption
+  HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (!IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
+  if (search->pid != 0 && pid != search->pid) return TRUE;
+  if (!search->caption.empty() && WindowText(window) != search->caption) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK ReadControl(HWND control, LPARAM param) {
+  auto* box = reinterpret_cast<Box*>(param);
+  if (!IsWindowVisible(control)) return TRUE;
+  const std::string type = ClassName(control);
+  if (type == "Button") {
+    box->buttons.push_back(GetDlgCtrlID(control));
+  } else if (type == "Static") {
+    if ((GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+      box->icon = true;
+    } else {
+      box->text = WindowText(control);
+    }
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FindBox(DWORD pid, const std::string& caption, HANDLE process) {
+  for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+    Search search{pid, caption, nullptr};
+    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    if (process && WaitForSingleObject(process, 50) == WAIT_OBJECT_0) return nullptr;
+    if (!process) Sleep(50);
+  }
+  return nullptr;
+}
+
+Box ReadBox(HWND window) {
+  Box box;
+  box.window = window;
+  box.caption = WindowText(window);
+  EnumChildWindows(window, ReadControl, reinterpret_cast<LPARAM>(&box));
+  std::sort(box.buttons.begin(), box.buttons.end(), [window](int a, int b) {
+    RECT ra, rb;
+    GetWindowRect(GetDlgItem(window, a), &ra);
+    GetWindowRect(GetDlgItem(window, b), &rb);
+    return ra.left < rb.left;
+  });
+  return box;
+}
+
+void PressOn(const Box& box, Press press) {
+  switch (press.action) {
+    case Action::Button:
+      PostMessageA(GetDlgItem(box.window, press.button), BM_CLICK, 0, 0);
+      break;
+    case Action::Escape:
+      PostMessageA(box.window, WM_KEYDOWN, VK_ESCAPE, 0);
+      PostMessageA(box.window, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+      break;
+    case Action::Close:
+      PostMessageA(box.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+      break;
+    case Action::None:
+      break;
+  }
+}
+
+std::string Shown(const std::string& bytes) {
+  std::string shown;
+  for (const unsigned char c : bytes.substr(0, 120)) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, c < 0x20 || c >= 0x7f ? "\\x%02X" : "%c", c);
+    shown += hex;
+  }
+  return shown + (bytes.size() > 120 ? "... (" + std::to_string(bytes.size()) + " bytes)" : "");
+}
+
+std::string FirstDifference(const std::string& seen, const std::string& expected) {
+  const auto at = std::mismatch(seen.begin(), seen.end(), expected.begin(), expected.end());
+  const std::size_t offset = static_cast<std::size_t>(at.first - seen.begin());
+  return "differ at byte " + std::to_string(offset) + " of " + std::to_string(expected.size()) + ": seen " +
+         Shown(seen.substr(offset, 16)) + ", expected " + Shown(expected.substr(offset, 16));
+}
+
+Run StartAndPress(const std::string& program, std::string commandLine, Press press) {
+  Run run;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return run;
+  }
+  run.started = true;
+  if (HWND window = FindBox(process.dwProcessId, "", process.hProcess)) {
+    run.boxShown = true;
+    run.box = ReadBox(window);
+    PressOn(run.box, press);
+  }
+  run.exited = WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0;
+  if (!run.exited) TerminateProcess(process.hProcess, 99);
+  GetExitCodeProcess(process.hProcess, &run.exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return run;
+}
+
+std::string ThisDirectory() {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::string full = path;
+  return full.substr(0, full.find_last_of("\\/") + 1);
+}
+
+int Report(int passed, int failed) {
+  std::printf("%d passed, %d failed\n", passed, failed);
+  return failed == 0 ? 0 : 1;
+}
+
+}  // namespace driver
