@@ -4,38 +4,9 @@
 
 #include <string>
 
-using namespace std::string_literals;
+#include "tests/tables.h"
 
 namespace {
-
-struct TailCase {
-  std::string line, tail;
-};
-
-const TailCase kTailCases[] = {
-    {"Yelpit Hello", "Hello"},
-    {"Yelpit    Hello  ", "Hello  "},
-    {"Yelpit", ""},
-    {"Yelpit   ", ""},
-    {"\"C:\\Program Files\\Yelpit.exe\"   Hi", "Hi"},
-    {"\"C:\\Program Files\\Yelpit.exe\"Hi there", "Hi there"},
-    {"\"Yelpit\"\tHi", "\tHi"},   // only spaces follow a quoted name
-    {"\"\" Hi", "Hi"},            // an empty quoted name
-    {"\"C:\\Yelpit.exe Hi", ""},  // the quote never closes
-    {"\"", ""},
-    {"", ""},
-    {"Yelpit\tHi", "\tHi"},  // a tab ends the name and stays
-    {"Yelpit\x01Hi", "\x01Hi"},
-    {"Yelpit\x1f Hi", "\x1f Hi"},
-    {"Yelpit \tHi", "\tHi"},  // spaces skipped, the tab is not
-    {"\tYelpit Hi", "Hi"},    // the first byte is never tested
-    {"Ye\"lpit\" Hi", "Hi"},  // a quote only counts at the start
-    {"C:\\Tools\\Yelpit.exe /c:A", "/c:A"},
-    {"   Hi there", "Hi there"},  // no program name at all
-    {"Yelpit\xa0Hi x", "x"},      // 0xA0 is above 0x20, part of the name
-    {"Yelpit\x7fHi x", "x"},
-    {"Yelpit\0Hi"s, "\0Hi"s},  // an embedded NUL ends the name
-};
 
 TEST(GetCommandTail, Table) {
   for (const TailCase& c : kTailCases) EXPECT_EQ(GetCommandTail(c.line), c.tail) << '[' << c.line << ']';

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/fake_platform.h"
+#include "tests/tables.h"
 
 namespace {
 
@@ -14,56 +15,6 @@ TEST(ParseTypeList, EveryNameAlone) {
     EXPECT_EQ(ParseTypeList(" \"" + std::string(style.name) + "\" ,"), style.value) << style.name;
   }
 }
-
-struct TypeCase {
-  std::string type;
-  std::uint32_t flags;
-};
-
-const TypeCase kTypeCases[] = {
-    {"", 0},
-    {"   ", 0},
-    {",", 0},
-    {"MB_ICONEXCLAMATION,MB_YESNO", 0x34},
-    {" MB_OK , MB_ICONSTOP ", 0x10},
-    {"mb_yesno", 0},
-    {"Mb_YesNo", 0},
-    {"48", 0},
-    {"0x30", 0},
-    {"MB_YESNO,MB_OKCANCEL", 0x5},  // ORed, never validated
-    {"MB_YESNO,", 0x4},
-    {"MB_YESNO,,MB_ICONSTOP", 0x14},
-    {"MB_YESNO,MB_YESNO", 0x4},
-    {"MB_ICONERROR,MB_ICONHAND,MB_ICONSTOP", 0x10},
-    {"MB_ICONWARNING,MB_ICONASTERISK", 0x70},
-    {"MB_TOPMOST", 0x40000},
-    {"MB_SERVICE_NOTIFICATION", 0x200000},
-    {"MB_SERVICE_NOTIFICATION_NT3", 0},
-    {"MB_YESNOX", 0},
-    {"MB_YES", 0},
-    {"MB_YESNO MB_ICONSTOP", 0},  // only commas separate
-    {"MB_YESNO;MB_ICONSTOP", 0},
-    {"\tMB_YESNO", 0},
-    {"MB_YESNO\t", 0},
-    {"MB_YESNO\t,MB_ICONSTOP", 0x10},
-    {"\"MB_YESNO\"", 0x4},
-    {"\"MB_YESNO\"junk,MB_ICONSTOP", 0x14},
-    {"\"MB_YESNO\"junk\"x,MB_ICONSTOP", 0x14},  // a quote after the closing one is a plain byte
-    {"\" MB_YESNO\"", 0},                       // inner spaces stay
-    {"\"MB_YESNO \"", 0},
-    {"\"MB_YESNO,MB_ICONSTOP\"", 0},  // a quoted comma does not separate
-    {"\"MB_YESNO\",\"MB_ICONSTOP\"", 0x14},
-    {"  \"MB_YESNO\"  ,  MB_ICONSTOP  ", 0x14},
-    {"x\"MB_YESNO\"", 0},  // a quote after another byte opens nothing
-    {"\"MB_YESNO", 0x4},   // an unclosed quote takes the rest
-    {"\"MB_YESNO,MB_ICONSTOP", 0},
-    {"\"", 0},
-    {"\"\"", 0},
-    {"MB_ICONSTOP,\"MB_YESNO", 0x14},
-    {"MB_YESNO\xa0", 0},
-    {std::string("MB_YESNO\0", 9), 0},
-    {"MB_DEFBUTTON2,MB_ABORTRETRYIGNORE,MB_HELP,MB_TOPMOST,MB_RIGHT,MB_RTLREADING", 0x1c4102},
-};
 
 TEST(ParseTypeList, Table) {
   for (const TypeCase& c : kTypeCases) EXPECT_EQ(ParseTypeList(c.type), c.flags) << '[' << c.type << ']';

@@ -38,12 +38,13 @@ std::string ReadScreen(int fd) {
   }
 }
 
-Outcome RunInTerminal(std::vector<std::string> args, const std::string& keys) {
-  args.insert(args.begin(), YELPIT_PATH);
+Outcome RunInTerminal(std::vector<std::string> args, const std::string& keys,
+                      const char* program = YELPIT_PATH) {
+  args.insert(args.begin(), program);
   int master;
   const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
   if (pid == 0) {
-    execv(YELPIT_PATH, Argv(args).data());
+    execv(program, Argv(args).data());
     _exit(127);
   }
   Outcome run;
@@ -107,7 +108,11 @@ TEST(TerminalBox, KeysGiveButtonIdentifiers) {
 }
 
 TEST(TerminalBox, NothingRawReachesTheTerminal) {
-  const Outcome run = RunInTerminal({"\x1b[2J\x07\b\x7f\x9b\x85", "/c:\x1b]0;t\x07"}, "\r");
+  std::string every;
+  for (int c = 1; c < 256; ++c) {
+    if (c != '/') every += static_cast<char>(c);
+  }
+  const Outcome run = RunInTerminal({every, "/c:" + every, "/t:\x1b]0;t\x07"}, "\r");
   for (const char c : run.screen) {
     const auto byte = static_cast<unsigned char>(c);
     const bool lineBreak = c == '\r' || c == '\n';
@@ -137,5 +142,14 @@ TEST(TerminalBox, FailureGivesZero) {
   EXPECT_EQ(RunInTerminal({"x", "/t:MB_YESNOCANCEL,MB_YESNO"}, "").exitCode, 0);
   EXPECT_EQ(RunInTerminal({"x", "/t:MB_CANCELTRYCONTINUE,MB_OKCANCEL"}, "").exitCode, 0);
 }
+
+#ifdef YELPIT_NO_MEMORY_PATH
+// The same program linked with an allocator that always fails.
+TEST(TerminalBox, NoMemoryGives255AndNoBox) {
+  const Outcome run = RunInTerminal({"Is", "there", "memory", "left?"}, "", YELPIT_NO_MEMORY_PATH);
+  EXPECT_EQ(run.exitCode, 255);
+  EXPECT_EQ(run.screen, "");
+}
+#endif
 
 }  // namespace

@@ -202,6 +202,14 @@ int RunBoxCases() {
                 problem.c_str());
     (problem.empty() ? passed : failed)++;
   }
+
+  // The same program linked with an allocator that always fails.
+  const Run run =
+      StartAndPress(ThisDirectory() + "Yelpit-no-memory.exe", "Yelpit Is there memory left?", {Action::None});
+  const bool ok = run.started && !run.boxShown && run.exited && run.exitCode == 255;
+  std::printf("%s without memory: %s, exit code %lu\n", ok ? "ok  " : "FAIL",
+              run.boxShown ? "a box" : "no box", static_cast<unsigned long>(run.exitCode));
+  (ok ? passed : failed)++;
   return Report(passed, failed);
 }
 

@@ -1,0 +1,13 @@
+// A property that fails stops the fuzzer with the input that broke it.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+#define REQUIRE(condition)                                                                  \
+  do {                                                                                      \
+    if (!(condition)) {                                                                     \
+      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                         \
+    }                                                                                       \
+  } while (0)
