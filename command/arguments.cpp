@@ -1,5 +1,7 @@
 #include "command/arguments.h"
 
+#include <array>
+
 #include "command/command_line.h"
 #include "platform/platform.h"
 
@@ -10,11 +12,13 @@ void ClassifyField(std::string_view field, Operands& operands) {
   // Only trailing spaces go: a field that starts with a space is never a switch.
   field = TrimTrailingSpaces(field);
   if (field.size() >= 2 && field[1] == ':') {
-    const std::string key = platform::UpperCaseKey(field.substr(0, 2));
+    const std::array<char, 2> upper = platform::UpperCaseKey({field[0], field[1]});
+    const std::string_view key(upper.data(), upper.size());
     std::string_view* target = key == "C:" ? &operands.Caption : key == "T:" ? &operands.Type : nullptr;
     if (target) {
       // A bare "c:" or "t:" keeps the value already set.
-      if (field.size() > 2) *target = TrimSpaces(field.substr(2));
+      field.remove_prefix(2);
+      if (!field.empty()) *target = TrimSpaces(field);
       return;
     }
   }
@@ -27,7 +31,8 @@ Operands InterpretArguments(std::string_view workingText) {
   Operands operands;
   for (;;) {
     const std::size_t slash = workingText.find('/');
-    ClassifyField(workingText.substr(0, slash), operands);
+    const std::size_t end = slash == std::string_view::npos ? workingText.size() : slash;
+    ClassifyField(std::string_view(workingText.data(), end), operands);
     if (slash == std::string_view::npos) return operands;
     workingText.remove_prefix(slash + 1);
   }

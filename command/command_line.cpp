@@ -25,16 +25,19 @@ std::string_view GetCommandTail(std::string_view commandLine) {
   } else {
     pos = SkipSpaces(commandLine, 0);
   }
-  return commandLine.substr(pos);
+  commandLine.remove_prefix(pos);
+  return commandLine;
 }
 
 std::string_view TrimTrailingSpaces(std::string_view text) {
   const std::size_t last = text.find_last_not_of(' ');
-  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+  text.remove_suffix(text.size() - (last == std::string_view::npos ? 0 : last + 1));
+  return text;
 }
 
 std::string_view TrimSpaces(std::string_view text) {
-  return TrimTrailingSpaces(text.substr(SkipSpaces(text, 0)));
+  text.remove_prefix(SkipSpaces(text, 0));
+  return TrimTrailingSpaces(text);
 }
 
 bool IsHelpRequested(std::string_view workingText) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "command/command_line.h"
 #include "platform/platform.h"
 
 std::uint32_t StyleValue(std::string_view name) {
@@ -21,13 +22,12 @@ std::uint32_t ParseTypeList(std::string_view type) {
     std::size_t comma;
     if (!type.empty() && type[0] == '"') {
       const std::size_t closing = type.find('"', 1);
-      item = type.substr(1, closing == npos ? npos : closing - 1);
+      item = std::string_view(type.data() + 1, (closing == npos ? type.size() : closing) - 1);
       // Whatever stands between the closing quote and the comma is dropped.
       comma = closing == npos ? npos : type.find(',', closing + 1);
     } else {
       comma = type.find(',');
-      item = type.substr(0, comma);
-      item = item.substr(0, item.find_last_not_of(' ') + 1);  // npos + 1 is 0: all spaces
+      item = TrimTrailingSpaces(std::string_view(type.data(), comma == npos ? type.size() : comma));
     }
     flags |= StyleValue(item);
     if (comma == npos) return flags;

@@ -5,10 +5,12 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <new>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -103,33 +105,36 @@ std::uint32_t WaitForButton(int fd, const ButtonSet& set, int defaultIndex) {
 
 namespace platform {
 
-std::string CommandLine() {
+std::string_view CommandLine() {
   // The kernel keeps argv as NUL-separated strings; rebuild a Windows-style line.
-  std::ifstream file("/proc/self/cmdline", std::ios::binary);
-  const std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::string line;
-  std::size_t start = 0;
-  while (start < raw.size()) {
-    const std::size_t end = raw.find('\0', start);
-    const std::string_view arg = std::string_view(raw).substr(start, end - start);
-    if (start == 0) {
-      line = arg.find(' ') == std::string_view::npos ? std::string(arg) : "\"" + std::string(arg) + "\"";
-    } else {
-      line += ' ';
-      line += arg;
+  static const std::string line = [] {
+    try {
+      std::ifstream file("/proc/self/cmdline", std::ios::binary);
+      const std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+      std::string joined;
+      for (std::size_t start = 0; start < raw.size();) {
+        const std::size_t end = std::min(raw.find('\0', start), raw.size());
+        const std::string arg = raw.substr(start, end - start);
+        if (start == 0) {
+          joined = arg.find(' ') == std::string::npos ? arg : '"' + arg + '"';
+        } else {
+          joined += ' ' + arg;
+        }
+        start = end + 1;
+      }
+      return joined;
+    } catch (const std::bad_alloc&) {
+      Exit(255);
     }
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
+  }();
   return line;
 }
 
-std::string UpperCaseKey(std::string_view key) {
-  std::string upper(key);
-  for (char& c : upper) {
+std::array<char, 2> UpperCaseKey(std::array<char, 2> key) {
+  for (char& c : key) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
-  return upper;
+  return key;
 }
 
 std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint32_t style) {
@@ -140,6 +145,15 @@ std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint
   const int defaultIndex =
       defaultButton < static_cast<std::uint32_t>(set.count) ? static_cast<int>(defaultButton) : 0;
   const std::uint32_t icon = (style >> 4) & 0xF;
+
+  std::string screen;
+  try {
+    screen = "\n== " + Printable(caption) + " ==\n";
+    if (icon < std::size(kIconWords) && icon != 0) screen += std::string(kIconWords[icon]) + ": ";
+    screen += Printable(text) + "\n" + ButtonRow(set, defaultIndex) + "\n";
+  } catch (const std::bad_alloc&) {
+    Exit(255);
+  }
 
   const int fd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return 0;
@@ -153,13 +167,8 @@ std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint
   raw.c_cc[VMIN] = 1;
   raw.c_cc[VTIME] = 0;
   tcsetattr(fd, TCSAFLUSH, &raw);
-
-  std::string screen = "\n== " + Printable(caption) + " ==\n";
-  if (icon < std::size(kIconWords) && icon != 0) screen += std::string(kIconWords[icon]) + ": ";
-  screen += Printable(text) + "\n" + ButtonRow(set, defaultIndex) + "\n";
   WriteAll(fd, screen);
   const std::uint32_t pressed = WaitForButton(fd, set, defaultIndex);
-
   tcsetattr(fd, TCSAFLUSH, &saved);
   close(fd);
   return pressed;

@@ -17,14 +17,13 @@ void Reset() { State() = Platform(); }
 
 namespace platform {
 
-std::string CommandLine() { return {}; }
+std::string_view CommandLine() { return {}; }
 
-std::string UpperCaseKey(std::string_view key) {
-  std::string upper(key);
-  for (char& c : upper) {
+std::array<char, 2> UpperCaseKey(std::array<char, 2> key) {
+  for (char& c : key) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
-  return upper;
+  return key;
 }
 
 std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint32_t style) {

@@ -24,7 +24,7 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
 
 TEST(Help, CaptionAndSixteenLines) {
   EXPECT_EQ(HelpCaption(), kExpectedHelpCaption);
-  const std::string text = HelpText();
+  const std::string text(HelpText());
   EXPECT_EQ(SplitCrLf(text), kExpectedHelpLines);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 15) << "no bare LF";
   EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 15) << "no bare CR";
@@ -32,7 +32,7 @@ TEST(Help, CaptionAndSixteenLines) {
 }
 
 TEST(Help, CreditLineHasYearHolderAndAddress) {
-  const std::string credit = SplitCrLf(HelpText())[0];
+  const std::string credit = SplitCrLf(std::string(HelpText()))[0];
   EXPECT_NE(credit.find("2026"), std::string::npos);
   EXPECT_NE(credit.find(YELPIT_PUBLISHER), std::string::npos);
   EXPECT_EQ(credit.substr(credit.find(" - ") + 3), YELPIT_WEB_ADDRESS);
