@@ -213,9 +213,9 @@ int RunBoxCases() {
   return Report(passed, failed);
 }
 
-// Runs a batch file under cmd.exe, answers the box it raises and returns
-// what the batch file printed.
-std::string RunBatch(const std::string& batch, const std::string& caption, int button) {
+// Runs a batch file under cmd.exe, answers the boxes it raises in turn and
+// returns what the batch file printed.
+std::string RunBatch(const std::string& batch, const std::string& caption, const std::vector<int>& presses) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readEnd, writeEnd;
   CreatePipe(&readEnd, &writeEnd, &inherit, 0);
@@ -235,10 +235,15 @@ std::string RunBatch(const std::string& batch, const std::string& caption, int b
   }
   CloseHandle(writeEnd);
   std::string output;
-  if (HWND window = FindBox(0, caption, process.hProcess)) {
+  for (const int button : presses) {
+    const HWND window = FindBox(0, caption, process.hProcess);
+    if (!window) {
+      output += "(no box) ";
+      break;
+    }
     PressOn(ReadBox(window), {Action::Button, button});
-  } else {
-    output = "(no box) ";
+    // The next box may only be looked for once this one has gone.
+    for (DWORD waited = 0; IsWindow(window) && waited < kPatienceMs; waited += 20) Sleep(20);
   }
   char buffer[512];
   DWORD got;
@@ -250,21 +255,35 @@ std::string RunBatch(const std::string& batch, const std::string& caption, int b
   return output;
 }
 
-int RunBatchCases(const std::string& batch) {
-  struct BatchCase {
-    int button;
-    std::string output;
-  };
-  const BatchCase cases[] = {
-      {IDYES, "Installing.\r\n"},
-      {IDNO, "Installation skipped.\r\n"},
-      {IDCANCEL, "Cancelled, error level 2.\r\n"},
-  };
+struct BatchCase {
+  std::string file, caption;
+  std::vector<int> presses;
+  std::string output;
+};
+
+const BatchCase kBatchCases[] = {
+    {"install.bat", "Setup", {IDYES}, "Installing.\r\n"},
+    {"install.bat", "Setup", {IDNO}, "Installation skipped.\r\n"},
+    {"install.bat", "Setup", {IDCANCEL}, "Cancelled, error level 2.\r\n"},
+    {"confirm.bat", "Clean-up", {IDYES}, "Deleting the old logs.\r\n"},
+    {"confirm.bat", "Clean-up", {IDNO}, "Keeping the logs.\r\n"},
+    {"retry.bat", "Backup disk", {IDRETRY, IDRETRY, IDCANCEL}, "Gave up waiting for the disk.\r\n"},
+    {"abort-retry-ignore.bat", "Nightly job", {IDRETRY, IDIGNORE}, "Failure ignored, going on.\r\n"},
+    {"abort-retry-ignore.bat", "Nightly job", {IDABORT}, "Job aborted.\r\n"},
+    {"notice.bat", "Build", {IDOK}, "Notice read, error level 1.\r\n"},
+    {"one-liner.bat", "Server", {IDOK}, "Stopping the server.\r\n"},
+    {"one-liner.bat", "Server", {IDCANCEL}, "Left running.\r\n"},
+};
+
+int RunBatchCases(const std::string& directory) {
   int passed = 0, failed = 0;
-  for (const BatchCase& c : cases) {
-    const std::string output = RunBatch(batch, "Setup", c.button);
+  for (const BatchCase& c : kBatchCases) {
+    const std::string output = RunBatch(directory + "\\" + c.file, c.caption, c.presses);
     const bool ok = output == c.output;
-    std::printf("%s batch, button %d: %s", ok ? "ok  " : "FAIL", c.button, Shown(output).c_str());
+    std::string presses;
+    for (const int id : c.presses) presses += " " + std::to_string(id);
+    std::printf("%s %s, buttons%s: %s", ok ? "ok  " : "FAIL", c.file.c_str(), presses.c_str(),
+                Shown(output).c_str());
     std::printf("%s\n", ok ? "" : (" expected " + Shown(c.output)).c_str());
     (ok ? passed : failed)++;
   }
@@ -286,7 +305,7 @@ int main(int argc, char* argv[]) {
     return window ? 0 : 1;
   }
   std::fprintf(stderr,
-               "usage: box_driver boxes | batch FILE.bat | resources EXE... | wait CAPTION | press CAPTION "
+               "usage: box_driver boxes | batch DIRECTORY | resources EXE... | wait CAPTION | press CAPTION "
                "BUTTON-ID\n");
   return 2;
 }

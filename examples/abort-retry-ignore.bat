@@ -1,0 +1,11 @@
+@echo off
+rem Handles a failed step the classic way: abort the job, retry the step,
+rem or ignore the failure and go on.
+:step
+Yelpit.exe The copy of the reports failed. /c:Nightly job /t:MB_ABORTRETRYIGNORE,MB_ICONERROR
+if errorlevel 5 goto ignore
+if errorlevel 4 goto step
+echo Job aborted.
+exit /b 3
+:ignore
+echo Failure ignored, going on.
