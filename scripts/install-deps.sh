@@ -2,7 +2,7 @@
 # Installs what building and testing Yelpit needs on Debian 12; installs
 # nothing that is already there.
 set -eu
-packages="cmake g++ make python3 libgtest-dev clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth imagemagick"
+packages="cmake g++ make python3 libgtest-dev libbenchmark-dev clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth imagemagick"
 
 missing=""
 for p in $packages; do
