@@ -1,7 +1,7 @@
 // Times a program from its start to a visible box, and from the press of a
 // button to the box's disappearance, and reads its peak memory.
 // Usage: startup_bench RUNS PROGRAM COMMAND-LINE (PROGRAM beside this one)
-#include <psapi.h>
+#include <psapi.h>  // after windows.h, which it needs
 #include <windows.h>
 
 #include <algorithm>

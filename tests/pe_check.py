@@ -77,6 +77,7 @@ def main():
 
     check(image.machine == 0x14C and image.magic == 0x10B, '32-bit x86 (PE32, i386)')
     check(image.subsystem == 2, 'GUI subsystem: no console window')
+    check(image.timestamp == 0, 'no link timestamp: rebuilds give the same bytes')
     check(image.dll_characteristics & DYNAMIC_BASE, 'ASLR: DYNAMIC_BASE')
     check(not image.characteristics & RELOCS_STRIPPED and image.directories[5][1] > 0,
           'ASLR: a relocation table to move the image with')
