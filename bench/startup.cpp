@@ -1,8 +1,9 @@
 // Times a program from its start to a visible box, and from the press of a
 // button to the box's disappearance, and reads its peak memory.
 // Usage: startup_bench RUNS PROGRAM COMMAND-LINE (PROGRAM beside this one)
-#include <psapi.h>  // after windows.h, which it needs
 #include <windows.h>
+// psapi.h needs windows.h first.
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
