@@ -45,7 +45,7 @@ BOOL CALLBACK ReadControl(HWND control, LPARAM param) {
     box->buttons.push_back(GetDlgCtrlID(control));
   } else if (type == "Static") {
     if ((GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-      box->icon = true;
+      box->icon = SendMessageA(control, STM_GETICON, 0, 0) != 0;  // an empty one may stay in place
     } else {
       box->text = WindowText(control);
     }
