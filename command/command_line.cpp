@@ -21,7 +21,7 @@ std::string_view GetCommandTail(std::string_view commandLine) {
     pos = 1;
     while (pos < commandLine.size() && static_cast<unsigned char>(commandLine[pos]) > 0x20) ++pos;
     // A tab or other control byte ends the name but stays in the tail.
-    if (pos < commandLine.size() && commandLine[pos] == ' ') pos = SkipSpaces(commandLine, pos);
+    pos = SkipSpaces(commandLine, pos);
   } else {
     pos = SkipSpaces(commandLine, 0);
   }
