@@ -121,6 +121,7 @@ Run StartAndPress(const std::string& program, std::string commandLine, Press pre
   PROCESS_INFORMATION process{};
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
+    run.startError = GetLastError();
     return run;
   }
   run.started = true;

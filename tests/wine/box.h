@@ -28,6 +28,7 @@ struct Box {
 
 struct Run {
   bool started = false;
+  DWORD startError = 0;  // GetLastError() when the start failed
   bool boxShown = false;
   Box box;
   DWORD exitCode = 0;

@@ -91,7 +91,7 @@ std::vector<Case> BoxCases(const std::string& spacedProgram) {
 }
 
 std::string Check(const Case& c, const Run& run) {
-  if (!run.started) return "could not start " + c.program;
+  if (!run.started) return "could not start " + c.program + ", error " + std::to_string(run.startError);
   if (!run.boxShown) return "no box appeared";
   if (run.box.caption != c.caption) return "caption " + FirstDifference(run.box.caption, c.caption);
   if (run.box.text != c.text) return "text " + FirstDifference(run.box.text, c.text);

@@ -25,6 +25,12 @@ if [ "${YELPIT_INSIDE_DISPLAY:-}" != 1 ]; then
   exec env YELPIT_INSIDE_DISPLAY=1 YELPIT_OWN_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$bits" "$@"
 fi
 
+# A new prefix is made by the first program run in it; make it first, and
+# wait until Wine has finished, so no test starts while it is still at work.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
+  "$WINESERVER" -w
+fi
 [ "${YELPIT_OWN_DISPLAY:-}" = 1 ] || exec "$WINELOADER" "$@"
 status=0
 "$WINELOADER" "$@" || status=$?
