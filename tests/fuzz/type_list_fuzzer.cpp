@@ -16,6 +16,9 @@ std::vector<std::string> Items(std::string_view list) {
   if (list.empty()) return items;
   std::string item;
   State state = State::BeforeItem;
+  const auto trimTrailingSpaces = [&item] {
+    while (!item.empty() && item.back() == ' ') item.pop_back();
+  };
   for (const char c : list) {
     switch (state) {
       case State::BeforeItem:
@@ -28,7 +31,7 @@ std::vector<std::string> Items(std::string_view list) {
         [[fallthrough]];
       case State::Plain:
         if (c == ',') {
-          while (!item.empty() && item.back() == ' ') item.pop_back();
+          trimTrailingSpaces();
           items.push_back(item);
           item.clear();
           state = State::BeforeItem;
@@ -52,9 +55,7 @@ std::vector<std::string> Items(std::string_view list) {
         break;
     }
   }
-  if (state == State::Plain) {
-    while (!item.empty() && item.back() == ' ') item.pop_back();
-  }
+  if (state == State::Plain) trimTrailingSpaces();
   items.push_back(item);
   return items;
 }
