@@ -3,4 +3,4 @@
 #include "command/main_flow.h"
 #include "platform/platform.h"
 
-int main() { platform::Exit(RunCommandLine(platform::CommandLine())); }
+std::uint32_t platform::RunProgram(std::string_view commandLine) { return RunCommandLine(commandLine); }

@@ -7,6 +7,7 @@
 #include "command/arguments.h"
 #include "command/command_line.h"
 #include "messagebox/message_box.h"
+#include "text/trim.h"
 
 namespace {
 

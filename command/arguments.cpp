@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "command/command_line.h"
 #include "platform/platform.h"
+#include "text/trim.h"
 
 namespace {
 

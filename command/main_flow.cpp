@@ -4,6 +4,7 @@
 #include "command/command_line.h"
 #include "command/help.h"
 #include "messagebox/message_box.h"
+#include "text/trim.h"
 
 std::uint32_t RunCommandLine(std::string_view commandLine) {
   const std::string_view text = TrimSpaces(GetCommandTail(commandLine));

@@ -1,9 +1,7 @@
 #include "messagebox/message_box.h"
 
-#include <algorithm>
-
-#include "command/command_line.h"
 #include "platform/platform.h"
+#include "text/trim.h"
 
 std::uint32_t StyleValue(std::string_view name) {
   for (const StyleName& style : TypeNameTable) {
@@ -17,7 +15,7 @@ std::uint32_t ParseTypeList(std::string_view type) {
   if (type.empty()) return 0;
   std::uint32_t flags = 0;
   for (;;) {
-    type.remove_prefix(std::min(type.find_first_not_of(' '), type.size()));
+    type = TrimLeadingSpaces(type);
     std::string_view item;
     std::size_t comma;
     if (!type.empty() && type[0] == '"') {

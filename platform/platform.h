@@ -1,5 +1,5 @@
-// The four operations Yelpit needs from the operating system. Everything
-// else in the program is plain code over byte strings.
+// What Yelpit needs from the operating system. Everything else in the
+// program is plain code over byte strings.
 #pragma once
 
 #include <array>
@@ -8,18 +8,18 @@
 
 namespace platform {
 
-// The whole process command line, program name included, as bytes. It stays
-// valid until the process ends.
-std::string_view CommandLine();
+// The program itself, defined by the entry point at the top of the tree:
+// takes the whole command line, program name included, as bytes, and returns
+// the exit code. Each binding enters the process in its own way, runs this
+// once with the command line and ends the process with the value.
+std::uint32_t RunProgram(std::string_view commandLine);
 
 // The platform's ANSI upper-casing of a two-byte switch key.
 std::array<char, 2> UpperCaseKey(std::array<char, 2> key);
 
 // Shows a modal box with no owner and returns the identifier of the button
-// that closed it, or 0 when no box could be shown. Ends the process with 255
-// when there is no memory to show it.
+// that closed it, or 0 when no box could be shown or nobody could see it.
+// Ends the process with 255 when there is no memory to show it.
 std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint32_t style);
-
-[[noreturn]] void Exit(std::uint32_t code);
 
 }  // namespace platform

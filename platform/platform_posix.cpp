@@ -38,6 +38,36 @@ constexpr ButtonSet kButtonSets[] = {
 
 constexpr std::string_view kIconWords[] = {"", "Error", "Question", "Warning", "Information"};
 
+[[noreturn]] void Exit(std::uint32_t code) {
+  // POSIX keeps only the low byte of an exit status; that is the platform's limit.
+  std::exit(static_cast<int>(code));
+}
+
+std::string_view CommandLine() {
+  // The kernel keeps argv as NUL-separated strings; rebuild a Windows-style line.
+  static const std::string line = [] {
+    try {
+      std::ifstream file("/proc/self/cmdline", std::ios::binary);
+      const std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+      std::string joined;
+      for (std::size_t start = 0; start < raw.size();) {
+        const std::size_t end = std::min(raw.find('\0', start), raw.size());
+        const std::string arg = raw.substr(start, end - start);
+        if (start == 0) {
+          joined = arg.find(' ') == std::string::npos ? arg : '"' + arg + '"';
+        } else {
+          joined += ' ' + arg;
+        }
+        start = end + 1;
+      }
+      return joined;
+    } catch (const std::bad_alloc&) {
+      Exit(255);
+    }
+  }();
+  return line;
+}
+
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 char Accelerator(const Button& button) { return Lower(button.label[button.label.find('&') + 1]); }
@@ -105,31 +135,6 @@ std::uint32_t WaitForButton(int fd, const ButtonSet& set, int defaultIndex) {
 
 namespace platform {
 
-std::string_view CommandLine() {
-  // The kernel keeps argv as NUL-separated strings; rebuild a Windows-style line.
-  static const std::string line = [] {
-    try {
-      std::ifstream file("/proc/self/cmdline", std::ios::binary);
-      const std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-      std::string joined;
-      for (std::size_t start = 0; start < raw.size();) {
-        const std::size_t end = std::min(raw.find('\0', start), raw.size());
-        const std::string arg = raw.substr(start, end - start);
-        if (start == 0) {
-          joined = arg.find(' ') == std::string::npos ? arg : '"' + arg + '"';
-        } else {
-          joined += ' ' + arg;
-        }
-        start = end + 1;
-      }
-      return joined;
-    } catch (const std::bad_alloc&) {
-      Exit(255);
-    }
-  }();
-  return line;
-}
-
 std::array<char, 2> UpperCaseKey(std::array<char, 2> key) {
   for (char& c : key) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -174,9 +179,6 @@ std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint
   return pressed;
 }
 
-void Exit(std::uint32_t code) {
-  // POSIX keeps only the low byte of an exit status; that is the platform's limit.
-  std::exit(static_cast<int>(code));
-}
-
 }  // namespace platform
+
+int main() { Exit(platform::RunProgram(CommandLine())); }

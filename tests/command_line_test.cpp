@@ -18,27 +18,6 @@ TEST(GetCommandTail, IsAViewIntoTheLine) {
   EXPECT_EQ(tail.data() + tail.size(), line.data() + line.size());
 }
 
-struct TrimCase {
-  std::string text, both, trailing;
-};
-
-const TrimCase kTrimCases[] = {
-    {"", "", ""},
-    {"   ", "", ""},
-    {"  a b  ", "a b", "  a b"},
-    {"\ta\t", "\ta\t", "\ta\t"},
-    {" \t a \t ", "\t a \t", " \t a \t"},
-    {"\xa0x\xa0", "\xa0x\xa0", "\xa0x\xa0"},  // a no-break space is not a space
-    {" \r\n", "\r\n", " \r\n"},
-};
-
-TEST(TrimSpaces, Table) {
-  for (const TrimCase& c : kTrimCases) {
-    EXPECT_EQ(TrimSpaces(c.text), c.both) << '[' << c.text << ']';
-    EXPECT_EQ(TrimTrailingSpaces(c.text), c.trailing) << '[' << c.text << ']';
-  }
-}
-
 struct HelpCase {
   std::string text;
   bool help;

@@ -1,7 +1,5 @@
 #include "tests/fake_platform.h"
 
-#include <cstdlib>
-
 #include "platform/platform.h"
 
 namespace fake {
@@ -17,8 +15,6 @@ void Reset() { State() = Platform(); }
 
 namespace platform {
 
-std::string_view CommandLine() { return {}; }
-
 std::array<char, 2> UpperCaseKey(std::array<char, 2> key) {
   for (char& c : key) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -30,7 +26,5 @@ std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint
   fake::State().boxes.push_back({std::string(text), std::string(caption), style});
   return fake::State().nextResult;
 }
-
-void Exit(std::uint32_t code) { std::exit(static_cast<int>(code)); }
 
 }  // namespace platform

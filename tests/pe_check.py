@@ -7,10 +7,14 @@ Prints one line per check and 'N passed, N failed'; exits 1 on a failure.
 import struct
 import sys
 
-# Windows loads these from the system directory only, never from beside the
-# executable, so they cannot be planted.
-KNOWN_DLLS = {'kernel32.dll', 'user32.dll', 'msvcrt.dll'}
-USER32_CALLS = {'CharUpperBuffA', 'MessageBoxA'}
+# Everything Yelpit takes from the system, and nothing else: no C runtime.
+# Windows loads both DLLs from its own directory only, never from beside the
+# executable, so neither can be planted.
+IMPORTS = {
+    'kernel32.dll': {'ExitProcess', 'GetCommandLineA', 'GetProcessHeap', 'HeapAlloc', 'HeapFree'},
+    'user32.dll': {'CharUpperBuffA', 'GetProcessWindowStation', 'GetUserObjectInformationA',
+                   'MessageBoxA'},
+}
 
 DYNAMIC_BASE, NX_COMPAT = 0x0040, 0x0100
 RELOCS_STRIPPED = 0x0001
@@ -84,11 +88,11 @@ def main():
     check(image.dll_characteristics & NX_COMPAT, 'DEP: NX_COMPAT')
     both = [s[0] for s in image.sections if s[4] & SCN_WRITE and s[4] & (SCN_EXECUTE | SCN_CODE)]
     check(not both, 'no section both writable and executable %s' % (both or ''))
-    imports = image.imports()
-    dlls = {name.lower() for name in imports}
-    check(dlls <= KNOWN_DLLS, 'imports only the known system DLLs: %s' % ', '.join(sorted(imports)))
-    user32 = next((f for name, f in imports.items() if name.lower() == 'user32.dll'), [])
-    check(set(user32) == USER32_CALLS, 'from USER32 only %s' % ', '.join(sorted(user32)))
+    imports = {name.lower(): set(functions) for name, functions in image.imports().items()}
+    check(set(imports) == set(IMPORTS), 'imports from %s' % ', '.join(sorted(imports)))
+    for dll, expected in sorted(IMPORTS.items()):
+        taken = imports.get(dll, set())
+        check(taken == expected, 'from %s: %s' % (dll, ', '.join(sorted(taken)) or 'nothing'))
 
     failed = results.count(False)
     print('%d passed, %d failed' % (len(results) - failed, failed))

@@ -9,6 +9,7 @@
 #include "messagebox/message_box.h"
 #include "tests/fake_platform.h"
 #include "tests/fuzz/check.h"
+#include "text/trim.h"
 
 namespace {
 
