@@ -14,6 +14,12 @@ std::string WindowText(HWND window) {
   return text;
 }
 
+std::wstring WideWindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 std::string ClassName(HWND window) {
   char name[64] = {};
   GetClassNameA(window, name, sizeof name);
@@ -48,6 +54,7 @@ BOOL CALLBACK ReadControl(HWND control, LPARAM param) {
       box->icon = SendMessageA(control, STM_GETICON, 0, 0) != 0;  // an empty one may stay in place
     } else {
       box->text = WindowText(control);
+      box->wideText = WideWindowText(control);
     }
   }
   return TRUE;
@@ -70,6 +77,7 @@ Box ReadBox(HWND window) {
   Box box;
   box.window = window;
   box.caption = WindowText(window);
+  box.wideCaption = WideWindowText(window);
   EnumChildWindows(window, ReadControl, reinterpret_cast<LPARAM>(&box));
   std::sort(box.buttons.begin(), box.buttons.end(), [window](int a, int b) {
     RECT ra, rb;
@@ -133,6 +141,62 @@ Run StartAndPress(const std::string& program, std::string commandLine, Press pre
   run.exited = WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0;
   if (!run.exited) TerminateProcess(process.hProcess, 99);
   GetExitCodeProcess(process.hProcess, &run.exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return run;
+}
+
+BatchRun RunBatch(const std::string& batch, const std::string& caption, const std::vector<int>& presses,
+                  const char* desktop) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE readEnd, writeEnd;
+  CreatePipe(&readEnd, &writeEnd, &inherit, 0);
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = writeEnd;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  std::string where = desktop ? desktop : "";
+  if (desktop) startup.lpDesktop = where.data();
+  std::string commandLine = "cmd.exe /c \"" + batch + "\"";
+  PROCESS_INFORMATION process{};
+  const std::string directory = ThisDirectory();
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, directory.c_str(),
+                      &startup, &process)) {
+    return {"(cmd.exe did not start)", {}};
+  }
+  CloseHandle(writeEnd);
+  BatchRun run;
+  for (const int button : presses) {
+    const HWND window = FindBox(0, caption, process.hProcess);
+    if (!window) {
+      run.output += "(no box) ";
+      break;
+    }
+    run.boxes.push_back(ReadBox(window));
+    PressOn(run.boxes.back(), {Action::Button, button});
+    // The next box may only be looked for once this one has gone.
+    for (DWORD waited = 0; IsWindow(window) && waited < kPatienceMs; waited += 20) Sleep(20);
+  }
+  // Reads what the batch file prints until it ends; one that hangs is ended.
+  const DWORD start = GetTickCount();
+  for (bool ended = false; !ended;) {
+    ended = WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0;
+    char buffer[512];
+    DWORD available = 0, got = 0;
+    while (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available > 0 &&
+           ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr)) {
+      run.output.append(buffer, got);
+    }
+    if (!ended && GetTickCount() - start > kPatienceMs) {
+      TerminateProcess(process.hProcess, 99);
+      run.output += "(still running after " + std::to_string(kPatienceMs / 1000) + " s)";
+      break;
+    }
+  }
+  CloseHandle(readEnd);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return run;

@@ -22,7 +22,8 @@ struct Press {
 struct Box {
   HWND window = nullptr;
   std::string caption, text;
-  std::vector<int> buttons;  // the visible ones, left to right
+  std::wstring wideCaption, wideText;  // as read in Unicode
+  std::vector<int> buttons;            // the visible ones, left to right
   bool icon = false;
 };
 
@@ -45,6 +46,16 @@ void PressOn(const Box& box, Press press);
 // waits for it to end.
 Run StartAndPress(const std::string& program, std::string commandLine, Press press);
 
+struct BatchRun {
+  std::string output;      // what the batch file printed
+  std::vector<Box> boxes;  // each box as it was before its press
+};
+
+// Runs a batch file under cmd.exe, on this desktop or the one named, and
+// answers the boxes with this caption in turn.
+BatchRun RunBatch(const std::string& batch, const std::string& caption, const std::vector<int>& presses,
+                  const char* desktop = nullptr);
+
 // Bytes as readable text, and where two texts part.
 std::string Shown(const std::string& bytes);
 std::string FirstDifference(const std::string& seen, const std::string& expected);
@@ -53,5 +64,17 @@ std::string ThisDirectory();
 int Report(int passed, int failed);
 
 int CheckResources(const std::vector<std::string>& executables);
+
+// A window station of the driver's own, without a display, and its desktop:
+// what a scheduled task with nobody logged on, a service or a remote shell
+// runs on. Programs started there with STARTUPINFO.lpDesktop set to
+// kUnseenDesktop run where nobody can see them.
+constexpr char kUnseenStation[] = "YelpitUnseen", kUnseenDesktop[] = "YelpitUnseen\\Default";
+HDESK MakeUnseenDesktop();
+int RunUnseenCases();
+
+// Boxes written in the script of this ANSI code page, which the locale must
+// give; under 1252 also the batch file saved in OEM code page 850.
+int RunCodePageCases(UINT codePage, const std::string& examples);
 
 }  // namespace driver

@@ -133,48 +133,6 @@ int RunBoxCases() {
   return Report(passed, failed);
 }
 
-// Runs a batch file under cmd.exe, answers the boxes it raises in turn and
-// returns what the batch file printed.
-std::string RunBatch(const std::string& batch, const std::string& caption, const std::vector<int>& presses) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE readEnd, writeEnd;
-  CreatePipe(&readEnd, &writeEnd, &inherit, 0);
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  std::string commandLine = "cmd.exe /c \"" + batch + "\"";
-  PROCESS_INFORMATION process{};
-  const std::string directory = ThisDirectory();
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, directory.c_str(),
-                      &startup, &process)) {
-    return "(cmd.exe did not start)";
-  }
-  CloseHandle(writeEnd);
-  std::string output;
-  for (const int button : presses) {
-    const HWND window = FindBox(0, caption, process.hProcess);
-    if (!window) {
-      output += "(no box) ";
-      break;
-    }
-    PressOn(ReadBox(window), {Action::Button, button});
-    // The next box may only be looked for once this one has gone.
-    for (DWORD waited = 0; IsWindow(window) && waited < kPatienceMs; waited += 20) Sleep(20);
-  }
-  char buffer[512];
-  DWORD got;
-  while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) output.append(buffer, got);
-  WaitForSingleObject(process.hProcess, kPatienceMs);
-  CloseHandle(readEnd);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return output;
-}
-
 struct BatchCase {
   std::string file, caption;
   std::vector<int> presses;
@@ -198,7 +156,7 @@ const BatchCase kBatchCases[] = {
 int RunBatchCases(const std::string& directory) {
   int passed = 0, failed = 0;
   for (const BatchCase& c : kBatchCases) {
-    const std::string output = RunBatch(directory + "\\" + c.file, c.caption, c.presses);
+    const std::string output = RunBatch(directory + "\\" + c.file, c.caption, c.presses).output;
     const bool ok = output == c.output;
     std::string presses;
     for (const int id : c.presses) presses += " " + std::to_string(id);
@@ -216,6 +174,8 @@ int main(int argc, char* argv[]) {
   const std::string mode = argc > 1 ? argv[1] : "boxes";
   if (mode == "boxes") return RunBoxCases();
   if (mode == "batch" && argc > 2) return RunBatchCases(argv[2]);
+  if (mode == "unseen") return RunUnseenCases();
+  if (mode == "code-page" && argc > 2) return RunCodePageCases(std::atoi(argv[2]), argc > 3 ? argv[3] : "");
   if (mode == "resources") return CheckResources(std::vector<std::string>(argv + 2, argv + argc));
   // For scripts: wait for a box with this caption, then press a button on it.
   if (mode == "wait" && argc > 2) return FindBox(0, argv[2], nullptr) ? 0 : 1;
@@ -225,7 +185,8 @@ int main(int argc, char* argv[]) {
     return window ? 0 : 1;
   }
   std::fprintf(stderr,
-               "usage: box_driver boxes | batch DIRECTORY | resources EXE... | wait CAPTION | press CAPTION "
+               "usage: box_driver boxes | batch DIRECTORY | unseen | code-page CP [EXAMPLES] | resources "
+               "EXE... | wait CAPTION | press CAPTION "
                "BUTTON-ID\n");
   return 2;
 }
