@@ -34,6 +34,11 @@ inline const TailCase kTailCases[] = {
     {"Yelpit\xa0Hi x", "x"},      // 0xA0 is above 0x20, part of the name
     {"Yelpit\x7fHi x", "x"},
     {"Yelpit\0Hi"s, "\0Hi"s},  // an embedded NUL ends the name
+    // UTF-8, as under the system setting that makes it the ANSI code page:
+    // every byte of a multi-byte sequence is above 0x20, so none ends a name.
+    {"\"C:\\Programme\\Größe\\Yelpit.exe\" Grüße", "Grüße"},
+    {"Yelpit\u3000Hi x", "x"},  // an ideographic space is no space
+    {"Yelpit 日本語 ", "日本語 "},
 };
 
 struct ArgumentsCase {
@@ -72,6 +77,14 @@ inline const ArgumentsCase kArgumentsCases[] = {
     {"\xe7:abc", "\xe7:abc", "", ""},  // only C and T are switch letters
     {"Caf\xe9 cr\xe8me /c:\xc0 la carte", "Caf\xe9 cr\xe8me", "\xc0 la carte", ""},
     {"t:c:x", "", "", "c:x"},
+    // UTF-8: every byte Yelpit looks for is ASCII, and none occurs inside a
+    // multi-byte sequence, so pieces are cut between characters only.
+    {"Grüße aus Köln /c:日本語 /t:MB_OK", "Grüße aus Köln", "日本語", "MB_OK"},
+    {"表/c:ソ能/t:ポ", "表", "ソ能", "ポ"},
+    {"с:Диск полон", "с:Диск полон", "", ""},  // a Cyrillic с is no C
+    {"«Zitat»/ c:naïve", "c:naïve", "", ""},
+    {"\u00a0/c:\u00a0x\u00a0", "\u00a0", "\u00a0x\u00a0", ""},  // a no-break space is not trimmed
+    {"😀 /c: 😀😀 ", "😀", "😀😀", ""},
 };
 
 struct TypeCase {
@@ -122,4 +135,9 @@ inline const TypeCase kTypeCases[] = {
     {"MB_YESNO\xa0", 0},
     {std::string("MB_YESNO\0", 9), 0},
     {"MB_DEFBUTTON2,MB_ABORTRETRYIGNORE,MB_HELP,MB_TOPMOST,MB_RIGHT,MB_RTLREADING", 0x1c4102},
+    // UTF-8 around the names
+    {"\"MB_YESNO\"日本,MB_ICONSTOP", 0x14},
+    {"MB_YESNO,\"Größe,MB_ICONSTOP\",MB_ICONSTOP", 0x14},
+    {"MB_YESNO\u00a0,MB_ICONSTOP", 0x10},
+    {"MB_YESNO，MB_ICONSTOP", 0},  // a full-width comma separates nothing
 };
