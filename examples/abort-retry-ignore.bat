@@ -5,6 +5,10 @@ rem or ignore the failure and go on.
 Yelpit.exe The copy of the reports failed. /c:Nightly job /t:MB_ABORTRETRYIGNORE,MB_ICONERROR
 if errorlevel 5 goto ignore
 if errorlevel 4 goto step
+if errorlevel 3 goto abort
+echo No box could be shown; aborting the job.
+exit /b 3
+:abort
 echo Job aborted.
 exit /b 3
 :ignore

@@ -1,1 +1,1 @@
-@Yelpit.exe Stop the test server? /c:Server /t:MB_OKCANCEL,MB_ICONQUESTION & if errorlevel 2 (echo Left running.) else (echo Stopping the server.)
+@Yelpit.exe Stop the test server? /c:Server /t:MB_OKCANCEL,MB_ICONQUESTION & if errorlevel 2 (echo Left running.) else if errorlevel 1 (echo Stopping the server.) else (echo No box could be shown; left running.)

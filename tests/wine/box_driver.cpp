@@ -135,35 +135,59 @@ int RunBoxCases() {
 
 struct BatchCase {
   std::string file, caption;
-  std::vector<int> presses;
+  std::vector<int> presses;  // none: run where nobody can see a box, so Yelpit gives 0
   std::string output;
+  std::string text = {};  // when given, what the first box must show
 };
 
 const BatchCase kBatchCases[] = {
     {"install.bat", "Setup", {IDYES}, "Installing.\r\n"},
     {"install.bat", "Setup", {IDNO}, "Installation skipped.\r\n"},
     {"install.bat", "Setup", {IDCANCEL}, "Cancelled, error level 2.\r\n"},
+    {"install.bat", "Setup", {}, "No box could be shown; the update waits for the next run.\r\n"},
     {"confirm.bat", "Clean-up", {IDYES}, "Deleting the old logs.\r\n"},
     {"confirm.bat", "Clean-up", {IDNO}, "Keeping the logs.\r\n"},
+    {"confirm.bat", "Clean-up", {}, "No box could be shown; keeping the logs.\r\n"},
     {"retry.bat", "Backup disk", {IDRETRY, IDRETRY, IDCANCEL}, "Gave up waiting for the disk.\r\n"},
+    {"retry.bat", "Backup disk", {}, "No box could be shown; nobody can insert the disk.\r\n"},
     {"abort-retry-ignore.bat", "Nightly job", {IDRETRY, IDIGNORE}, "Failure ignored, going on.\r\n"},
     {"abort-retry-ignore.bat", "Nightly job", {IDABORT}, "Job aborted.\r\n"},
+    {"abort-retry-ignore.bat", "Nightly job", {}, "No box could be shown; aborting the job.\r\n"},
     {"notice.bat", "Build", {IDOK}, "Notice read, error level 1.\r\n"},
     {"one-liner.bat", "Server", {IDOK}, "Stopping the server.\r\n"},
     {"one-liner.bat", "Server", {IDCANCEL}, "Left running.\r\n"},
+    {"one-liner.bat", "Server", {}, "No box could be shown; left running.\r\n"},
+    {"special-characters.bat", "Editor", {IDOK}, "Saved.\r\n", "Save & quit? 100% done, <draft> | \"final\""},
+    {"special-characters.bat", "Editor", {IDCANCEL}, "Not saved.\r\n"},
+    {"special-characters.bat", "Editor", {}, "No box could be shown; nothing saved.\r\n"},
+    {"in-a-block.bat", "Mail", {IDYES}, "Sending report.txt.\r\n", "Send report.txt to the team?"},
+    {"in-a-block.bat", "Mail", {IDNO}, "Keeping report.txt.\r\n"},
+    {"in-a-block.bat", "Mail", {}, "No box could be shown; keeping report.txt.\r\n"},
+    {"start-wait.bat", "Deploy", {IDYES}, "Deploying.\r\n", "Deploy to production?"},
+    {"start-wait.bat", "Deploy", {IDNO}, "Not deployed.\r\n"},
+    {"start-wait.bat", "Deploy", {}, "No box could be shown; not deployed.\r\n"},
+    {"accents.bat", "Lager", {}, "No box could be shown; nothing checked.\r\n"},
 };
 
 int RunBatchCases(const std::string& directory) {
+  const HDESK unseen = MakeUnseenDesktop();
   int passed = 0, failed = 0;
   for (const BatchCase& c : kBatchCases) {
-    const std::string output = RunBatch(directory + "\\" + c.file, c.caption, c.presses).output;
-    const bool ok = output == c.output;
+    const bool seen = !c.presses.empty();
+    const BatchRun run =
+        RunBatch(directory + "\\" + c.file, c.caption, c.presses, seen ? nullptr : kUnseenDesktop);
+    std::string problem;
+    if (run.output != c.output) problem = "expected " + Shown(c.output);
+    if (!c.text.empty() && (run.boxes.empty() || run.boxes[0].text != c.text)) {
+      problem = "the box shows " + (run.boxes.empty() ? "nothing" : Shown(run.boxes[0].text));
+    }
+    if (!seen && !unseen) problem = "could not make a desktop where nobody can see a box";
     std::string presses;
     for (const int id : c.presses) presses += " " + std::to_string(id);
-    std::printf("%s %s, buttons%s: %s", ok ? "ok  " : "FAIL", c.file.c_str(), presses.c_str(),
-                Shown(output).c_str());
-    std::printf("%s\n", ok ? "" : (" expected " + Shown(c.output)).c_str());
-    (ok ? passed : failed)++;
+    std::printf("%s %s, %s: %s%s%s\n", problem.empty() ? "ok  " : "FAIL", c.file.c_str(),
+                seen ? ("buttons" + presses).c_str() : "where nobody can see it", Shown(run.output).c_str(),
+                problem.empty() ? "" : "; ", problem.c_str());
+    (problem.empty() ? passed : failed)++;
   }
   return Report(passed, failed);
 }
