@@ -28,7 +28,6 @@ fi
 echo
 echo "== Start-up under ${bits}-bit Wine, median of $runs runs each"
 wine="tests/wine/run-under-wine.sh $bits"
-export WINEPREFIX="$PWD/$build/wineprefix"
 # shellcheck disable=SC2086
 $wine "$build/startup_bench.exe" "$runs" Yelpit.exe \
   "Yelpit Hello Word, are you ready? /c:Greeting /t:MB_ICONEXCLAMATION,MB_YESNO" >"$build/yelpit.times" 2>/dev/null
