@@ -1,6 +1,9 @@
-// Times a program from its start to a visible box, and from the press of a
-// button to the box's disappearance, and reads its peak memory.
-// Usage: startup_bench RUNS PROGRAM COMMAND-LINE (PROGRAM beside this one)
+// Times two programs, run in turn so that both meet the same machine, from
+// their start to a visible box and from the press of a button to the box's
+// disappearance, and reads their peak memory. Prints a line for each:
+// lower quartile and median to the box, median to its end, peak in KB.
+// Usage: startup_bench RUNS PROGRAM COMMAND-LINE PROGRAM COMMAND-LINE
+// (the programs beside this one)
 #include <windows.h>
 // psapi.h needs windows.h first.
 #include <psapi.h>
@@ -20,11 +23,20 @@ double Now() {
   return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-double Median(std::vector<double> values) {
+// The value below which this share of the values lies, interpolated.
+double Quantile(std::vector<double> values, double share) {
   std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+  const double at = share * static_cast<double>(values.size() - 1);
+  const std::size_t below = static_cast<std::size_t>(at);
+  const std::size_t above = std::min(below + 1, values.size() - 1);
+  return values[below] + (at - static_cast<double>(below)) * (values[above] - values[below]);
 }
+
+struct Program {
+  std::string path, commandLine;
+  std::vector<double> toBox, toGone;
+  SIZE_T peak = 0;
+};
 
 // The visible box of the process; null if it ends without one.
 HWND PollForBox(DWORD pid, HANDLE process) {
@@ -40,52 +52,60 @@ HWND PollForBox(DWORD pid, HANDLE process) {
   return nullptr;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: startup_bench RUNS PROGRAM COMMAND-LINE\n");
-    return 2;
+// One run: start, wait for the box, press Yes, wait for the end.
+bool TimeOneRun(Program& program) {
+  std::string commandLine = program.commandLine;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const double start = Now();
+  if (!CreateProcessA(program.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    std::fprintf(stderr, "cannot start %s\n", program.path.c_str());
+    return false;
   }
-  const int runs = std::atoi(argv[1]);
-  // The program is looked for beside this one.
-  char self[MAX_PATH];
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string program = self;
-  program = program.substr(0, program.find_last_of("\\/") + 1) + argv[2];
-  std::vector<double> toBox, toGone;
-  SIZE_T peak = 0;
-  for (int i = 0; i < runs; ++i) {
-    std::string commandLine = argv[3];
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    const double start = Now();
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-      std::fprintf(stderr, "cannot start %s\n", argv[2]);
-      return 1;
-    }
-    const HWND window = PollForBox(process.dwProcessId, process.hProcess);
-    if (!window) {
-      std::fprintf(stderr, "%s showed no box\n", argv[2]);
-      return 1;
-    }
-    toBox.push_back(Now() - start);
-
+  const HWND window = PollForBox(process.dwProcessId, process.hProcess);
+  if (window) {
+    program.toBox.push_back(Now() - start);
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
     if (GetProcessMemoryInfo(process.hProcess, &counters, sizeof counters)) {
-      peak = std::max(peak, counters.PeakWorkingSetSize);
+      program.peak = std::max(program.peak, counters.PeakWorkingSetSize);
     }
     const double press = Now();
     PostMessageA(GetDlgItem(window, IDYES), BM_CLICK, 0, 0);
     while (IsWindow(window) && IsWindowVisible(window)) Sleep(0);
-    toGone.push_back(Now() - press);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    program.toGone.push_back(Now() - press);
+  } else {
+    std::fprintf(stderr, "%s showed no box\n", program.path.c_str());
   }
-  std::printf("%.2f %.2f %lu\n", Median(toBox), Median(toGone), static_cast<unsigned long>(peak / 1024));
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return window != nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 6) {
+    std::fprintf(stderr, "usage: startup_bench RUNS PROGRAM COMMAND-LINE PROGRAM COMMAND-LINE\n");
+    return 2;
+  }
+  const int runs = std::atoi(argv[1]);
+  char self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string here = self;
+  here = here.substr(0, here.find_last_of("\\/") + 1);
+  Program programs[] = {{here + argv[2], argv[3], {}, {}}, {here + argv[4], argv[5], {}, {}}};
+  for (int i = 0; i < runs; ++i) {
+    for (Program& program : programs) {
+      if (!TimeOneRun(program)) return 1;
+    }
+  }
+  for (const Program& program : programs) {
+    std::printf("%.2f %.2f %.2f %lu\n", Quantile(program.toBox, 0.25), Quantile(program.toBox, 0.5),
+                Quantile(program.toGone, 0.5), static_cast<unsigned long>(program.peak / 1024));
+  }
   return 0;
 }
