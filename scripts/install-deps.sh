@@ -49,9 +49,13 @@ update_lists() {
 need=$(missing $packages)
 if [ -n "$need" ]; then
   update_lists
+  # shellcheck disable=SC2086
   count=$($apt install -s $need 2>/dev/null | grep -c '^Inst ' || true)
+  # shellcheck disable=SC2086
+  bytes=$($apt install -qq --print-uris $need 2>/dev/null | awk '{ sum += $3 } END { print sum + 0 }')
   echo "Installing$need"
-  echo "  ($count packages with their dependencies; on a fresh Debian 12 about 600 MB and 3 minutes)"
+  echo "  ($count packages with what they need, $((bytes / 1000000)) MB to download;" \
+    "on a two-core machine with nothing installed yet, about 2 minutes)"
   # shellcheck disable=SC2086
   stage "  Downloading" $apt install -y --download-only $need
   # shellcheck disable=SC2086
