@@ -23,8 +23,9 @@ char* CopyWithNul(std::string_view text) {
 // never comes. When the question itself fails, the box is shown as usual.
 bool NobodyCanSeeABox() {
   USEROBJECTFLAGS flags{};
+  DWORD needed = 0;
   const HWINSTA station = GetProcessWindowStation();
-  return station && GetUserObjectInformationA(station, UOI_FLAGS, &flags, sizeof flags, nullptr) &&
+  return station && GetUserObjectInformationA(station, UOI_FLAGS, &flags, sizeof flags, &needed) &&
          !(flags.dwFlags & WSF_VISIBLE);
 }
 

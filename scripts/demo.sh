@@ -41,7 +41,8 @@ if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then
 fi
 
 echo "No desktop here, so the box goes to a virtual display (Xvfb) with a Wine desktop of 480x200."
-echo "Starting Wine (the first run makes its prefix, build/wineprefix-$bits, in about a minute)..."
+[ -f "build/wineprefix-$bits/system.reg" ] ||
+  echo "Making the Wine prefix build/wineprefix-$bits, once: about 40 seconds..."
 export YELPIT_INSIDE_DISPLAY=1
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   build=$1 wine=$2
