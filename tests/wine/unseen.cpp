@@ -25,6 +25,12 @@ const UnseenCase kUnseenCases[] = {
     {"MB_DEFAULT_DESKTOP_ONLY", "Yelpit Backup done /c:Backup /t:MB_DEFAULT_DESKTOP_ONLY,MB_YESNO", true},
 };
 
+DWORD ExitCode(HANDLE process) {
+  DWORD code = 0;
+  GetExitCodeProcess(process, &code);
+  return code;
+}
+
 BOOL CALLBACK NoteBox(HWND window, LPARAM found) {
   char name[16] = {};
   GetClassNameA(window, name, sizeof name);
@@ -41,8 +47,7 @@ std::string Check(const UnseenCase& c, HDESK desktop, HANDLE process) {
       TerminateProcess(process, 99);
       return "still running after " + std::to_string(kPatienceMs / 1000) + " s: it hangs";
     }
-    DWORD code = 0;
-    GetExitCodeProcess(process, &code);
+    const DWORD code = ExitCode(process);
     return code == 0 ? "" : "exit code " + std::to_string(code);
   }
   for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
@@ -53,9 +58,7 @@ std::string Check(const UnseenCase& c, HDESK desktop, HANDLE process) {
       return {};
     }
     if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0) {
-      DWORD code = 0;
-      GetExitCodeProcess(process, &code);
-      return "ended with " + std::to_string(code) + " without asking for a box";
+      return "ended with " + std::to_string(ExitCode(process)) + " without asking for a box";
     }
   }
   TerminateProcess(process, 99);
@@ -89,12 +92,14 @@ int RunUnseenCases() {
     startup.cb = sizeof startup;
     startup.lpDesktop = where.data();
     PROCESS_INFORMATION process{};
-    std::string problem = "could not start, error " + std::to_string(GetLastError());
+    std::string problem;
     if (CreateProcessA(yelpit.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                        &startup, &process)) {
       problem = Check(c, desktop, process.hProcess);
       CloseHandle(process.hThread);
       CloseHandle(process.hProcess);
+    } else {
+      problem = "could not start, error " + std::to_string(GetLastError());
     }
     std::printf("%s where nobody can see it, %s: %s\n", problem.empty() ? "ok  " : "FAIL", c.name.c_str(),
                 problem.empty() ? (c.boxRequested ? "the box was still requested" : "exit code 0 at once")
