@@ -1,8 +1,8 @@
-// Times two programs, run in turn so that both meet the same machine, from
-// their start to a visible box and from the press of a button to the box's
+// Times programs, run in turn so that all meet the same machine, from their
+// start to a visible box and from the press of a button to the box's
 // disappearance, and reads their peak memory. Prints a line for each:
 // lower quartile and median to the box, median to its end, peak in KB.
-// Usage: startup_bench RUNS PROGRAM COMMAND-LINE PROGRAM COMMAND-LINE
+// Usage: startup_bench RUNS PROGRAM COMMAND-LINE [PROGRAM COMMAND-LINE...]
 // (the programs beside this one)
 #include <windows.h>
 // psapi.h needs windows.h first.
@@ -88,8 +88,8 @@ bool TimeOneRun(Program& program) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: startup_bench RUNS PROGRAM COMMAND-LINE PROGRAM COMMAND-LINE\n");
+  if (argc < 4 || argc % 2 != 0) {
+    std::fprintf(stderr, "usage: startup_bench RUNS PROGRAM COMMAND-LINE [PROGRAM COMMAND-LINE...]\n");
     return 2;
   }
   const int runs = std::atoi(argv[1]);
@@ -97,7 +97,8 @@ int main(int argc, char* argv[]) {
   GetModuleFileNameA(nullptr, self, MAX_PATH);
   std::string here = self;
   here = here.substr(0, here.find_last_of("\\/") + 1);
-  Program programs[] = {{here + argv[2], argv[3], {}, {}}, {here + argv[4], argv[5], {}, {}}};
+  std::vector<Program> programs;
+  for (int i = 2; i < argc; i += 2) programs.push_back({here + argv[i], argv[i + 1], {}, {}});
   for (int i = 0; i < runs; ++i) {
     for (Program& program : programs) {
       if (!TimeOneRun(program)) return 1;

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Reads a built Yelpit.exe and checks what makes it fit and safe to ship.
+"""Reads a built Yelpit.exe, 32- or 64-bit, and checks what makes it fit and
+safe to ship; given its manifest too, checks that Windows can read it.
 
-Usage: pe_check.py Yelpit.exe
+Usage: pe_check.py Yelpit.exe [Yelpit.exe.manifest]
 Prints one line per check and 'N passed, N failed'; exits 1 on a failure.
 """
 import struct
 import sys
+import xml.etree.ElementTree as ElementTree
 
 # Everything Yelpit takes from the system, and nothing else: no C runtime.
 # Windows loads both DLLs from its own directory only, never from beside the
@@ -19,6 +21,17 @@ IMPORTS = {
 DYNAMIC_BASE, NX_COMPAT = 0x0040, 0x0100
 RELOCS_STRIPPED = 0x0001
 SCN_CODE, SCN_EXECUTE, SCN_WRITE = 0x20, 0x20000000, 0x80000000
+RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
+
+# What Windows reads from the manifest, by Microsoft's element names and
+# namespaces; a fault there stops the program from starting at all.
+ASM_V1, ASM_V3 = 'urn:schemas-microsoft-com:asm.v1', 'urn:schemas-microsoft-com:asm.v3'
+SETTINGS = 'http://schemas.microsoft.com/SMI/%d/WindowsSettings'
+ARCHITECTURES = {0x14C: 'x86', 0x8664: 'amd64'}
+COMMON_CONTROLS = {'type': 'win32', 'name': 'Microsoft.Windows.Common-Controls', 'version': '6.0.0.0',
+                   'processorArchitecture': '*', 'publicKeyToken': '6595b64144ccf1df', 'language': '*'}
+WINDOWS_SETTINGS = [('activeCodePage', 2019, 'UTF-8'), ('dpiAware', 2005, 'true/pm'),
+                    ('dpiAwareness', 2016, 'PerMonitorV2, PerMonitor')]
 
 
 class Image:
@@ -30,8 +43,9 @@ class Image:
          self.characteristics) = struct.unpack_from('<HHIIIHH', data, pe + 4)
         opt = pe + 24
         self.magic = struct.unpack_from('<H', data, opt)[0]
+        self.wide = self.magic == 0x20B  # PE32+: 64-bit addresses
         self.subsystem, self.dll_characteristics = struct.unpack_from('<HH', data, opt + 68)
-        directories = opt + 96
+        directories = opt + (112 if self.wide else 96)
         self.directories = [struct.unpack_from('<II', data, directories + 8 * i) for i in range(16)]
         self.sections = []
         for i in range(count):
@@ -61,14 +75,43 @@ class Image:
                 return result
             functions = []
             entry = self.offset(lookup or thunks)
+            size, by_ordinal = (8, 1 << 63) if self.wide else (4, 1 << 31)
             while True:
-                value = struct.unpack_from('<I', self.data, entry)[0]
+                value = struct.unpack_from('<Q' if self.wide else '<I', self.data, entry)[0]
                 if value == 0:
                     break
-                functions.append('#%d' % (value & 0xFFFF) if value & 0x80000000 else self.string(value + 2))
-                entry += 4
+                functions.append('#%d' % (value & 0xFFFF) if value & by_ordinal else self.string(value + 2))
+                entry += size
             result[self.string(name)] = functions
             at += 20
+
+    def resource_types(self):
+        """The type identifiers at the root of the resource tree."""
+        root = self.offset(self.directories[2][0])
+        named, numbered = struct.unpack_from('<HH', self.data, root + 12)
+        entries = [struct.unpack_from('<I', self.data, root + 16 + 8 * i)[0] for i in range(named + numbered)]
+        return ['name' if entry & 0x80000000 else entry for entry in entries]
+
+
+def check_manifest(check, path, machine):
+    try:
+        root = ElementTree.parse(path).getroot()
+    except (OSError, ElementTree.ParseError) as error:
+        check(False, 'the manifest is well-formed XML: %s' % error)
+        return
+    check(root.tag == '{%s}assembly' % ASM_V1 and root.get('manifestVersion') == '1.0',
+          'the manifest is an asm.v1 assembly, version 1.0')
+    identity = root.find('{%s}assemblyIdentity' % ASM_V1)
+    architecture = ARCHITECTURES.get(machine)
+    check(identity is not None and identity.get('processorArchitecture') == architecture
+          and identity.get('type') == 'win32' and identity.get('version', '').count('.') == 3,
+          'its own identity: win32, a four-part version, architecture %s' % architecture)
+    dependency = root.find('{0}dependency/{0}dependentAssembly/{0}assemblyIdentity'.format('{%s}' % ASM_V1))
+    check(dependency is not None and dependency.attrib == COMMON_CONTROLS, 'depends on common controls 6')
+    settings = root.find('{0}application/{0}windowsSettings'.format('{%s}' % ASM_V3))
+    for name, year, value in WINDOWS_SETTINGS:
+        element = settings.find('{%s}%s' % (SETTINGS % year, name)) if settings is not None else None
+        check(element is not None and element.text == value, '%s (%d namespace) is %s' % (name, year, value))
 
 
 def main():
@@ -79,7 +122,10 @@ def main():
         results.append(bool(ok))
         print('%s %s' % ('ok  ' if ok else 'FAIL', what))
 
-    check(image.machine == 0x14C and image.magic == 0x10B, '32-bit x86 (PE32, i386)')
+    if image.wide:
+        check(image.machine == 0x8664, '64-bit x86-64 (PE32+, AMD64)')
+    else:
+        check(image.machine == 0x14C and image.magic == 0x10B, '32-bit x86 (PE32, i386)')
     check(image.subsystem == 2, 'GUI subsystem: no console window')
     check(image.timestamp == 0, 'no link timestamp: rebuilds give the same bytes')
     check(image.dll_characteristics & DYNAMIC_BASE, 'ASLR: DYNAMIC_BASE')
@@ -93,6 +139,11 @@ def main():
     for dll, expected in sorted(IMPORTS.items()):
         taken = imports.get(dll, set())
         check(taken == expected, 'from %s: %s' % (dll, ', '.join(sorted(taken)) or 'nothing'))
+    types = image.resource_types()
+    check(sorted(types) == [RT_ICON, RT_GROUP_ICON, RT_VERSION],
+          'resources: icon, icon group and version only, no manifest inside %s' % types)
+    if len(sys.argv) > 2:
+        check_manifest(check, sys.argv[2], image.machine)
 
     failed = results.count(False)
     print('%d passed, %d failed' % (len(results) - failed, failed))

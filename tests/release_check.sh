@@ -24,7 +24,7 @@ check "a rebuild matches the published sum" \
 
 zip=$(ls "$work/first"/Yelpit-*.zip)
 listing=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
-expected="LICENSE README.md SHA256SUMS Yelpit.exe examples/ examples/abort-retry-ignore.bat examples/accents.bat examples/confirm.bat examples/in-a-block.bat examples/install.bat examples/notice.bat examples/one-liner.bat examples/retry.bat examples/special-characters.bat examples/start-wait.bat "
-check "the zip holds Yelpit.exe, README, LICENSE, the examples and the sums" '[ "$listing" = "$expected" ]'
+expected="LICENSE README.md SHA256SUMS Yelpit.exe Yelpit.exe.manifest examples/ examples/abort-retry-ignore.bat examples/accents.bat examples/confirm.bat examples/in-a-block.bat examples/install.bat examples/line-break.bat examples/notice.bat examples/one-liner.bat examples/retry.bat examples/special-characters.bat examples/start-wait.bat "
+check "the zip holds Yelpit.exe and its manifest, README, LICENSE, the examples and the sums" '[ "$listing" = "$expected" ]'
 [ "$failed" = 0 ] || echo "zip holds: $listing"
 exit $((failed > 0))

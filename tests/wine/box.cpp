@@ -1,4 +1,6 @@
 #include "tests/wine/box.h"
+// psapi.h needs windows.h first.
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -58,6 +60,43 @@ BOOL CALLBACK ReadControl(HWND control, LPARAM param) {
     }
   }
   return TRUE;
+}
+
+// The path of the loaded module with this file name, empty when none is.
+std::wstring LoadedFrom(HANDLE process, const wchar_t* name) {
+  HMODULE modules[512];
+  DWORD bytes = 0;
+  if (!EnumProcessModules(process, modules, sizeof modules, &bytes)) return {};
+  for (DWORD i = 0; i < bytes / sizeof modules[0] && i < 512; ++i) {
+    wchar_t path[MAX_PATH];
+    const std::wstring full(path, GetModuleFileNameExW(process, modules[i], path, MAX_PATH));
+    if (_wcsicmp(full.c_str() + full.find_last_of(L'\\') + 1, name) == 0) return full;
+  }
+  return {};
+}
+
+// Reads and presses the started program's box, then waits for its end.
+Run Await(const PROCESS_INFORMATION& process, Press press) {
+  Run run;
+  run.started = true;
+  if (HWND window = FindBox(process.dwProcessId, "", process.hProcess)) {
+    run.boxShown = true;
+    run.box = ReadBox(window);
+    run.commonControls = LoadedFrom(process.hProcess, L"comctl32.dll");
+    PressOn(run.box, press);
+  }
+  run.exited = WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0;
+  if (!run.exited) TerminateProcess(process.hProcess, 99);
+  GetExitCodeProcess(process.hProcess, &run.exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return run;
+}
+
+Run StartFailed() {
+  Run run;
+  run.startError = GetLastError();
+  return run;
 }
 
 }  // namespace
@@ -123,27 +162,28 @@ std::string FirstDifference(const std::string& seen, const std::string& expected
 }
 
 Run StartAndPress(const std::string& program, std::string commandLine, Press press) {
-  Run run;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
-    run.startError = GetLastError();
-    return run;
+    return StartFailed();
   }
-  run.started = true;
-  if (HWND window = FindBox(process.dwProcessId, "", process.hProcess)) {
-    run.boxShown = true;
-    run.box = ReadBox(window);
-    PressOn(run.box, press);
+  return Await(process, press);
+}
+
+Run StartAndPress(const std::string& program, std::wstring commandLine, Press press) {
+  std::wstring path(program.size() + 1, L'\0');
+  path.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_ACP, 0, program.c_str(), -1, path.data(), static_cast<int>(path.size()))));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return StartFailed();
   }
-  run.exited = WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0;
-  if (!run.exited) TerminateProcess(process.hProcess, 99);
-  GetExitCodeProcess(process.hProcess, &run.exitCode);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return run;
+  return Await(process, press);
 }
 
 BatchRun RunBatch(const std::string& batch, const std::string& caption, const std::vector<int>& presses,
@@ -207,6 +247,13 @@ std::string ThisDirectory() {
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   const std::string full = path;
   return full.substr(0, full.find_last_of("\\/") + 1);
+}
+
+std::string YelpitWithoutManifest() {
+  const std::string folder = ThisDirectory() + "without-manifest\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CopyFileA((ThisDirectory() + "Yelpit.exe").c_str(), (folder + "Yelpit.exe").c_str(), FALSE);
+  return folder + "Yelpit.exe";
 }
 
 int Report(int passed, int failed) {

@@ -34,6 +34,7 @@ struct Run {
   Box box;
   DWORD exitCode = 0;
   bool exited = false;
+  std::wstring commonControls;  // where comctl32.dll came from while the box was up; empty: not loaded
 };
 
 // A visible box of the process (0: of any process) with this caption (empty:
@@ -45,6 +46,8 @@ void PressOn(const Box& box, Press press);
 // Starts a program with this exact command line, presses on its box and
 // waits for it to end.
 Run StartAndPress(const std::string& program, std::string commandLine, Press press);
+// The same with a Unicode command line, as Explorer and PowerShell start programs.
+Run StartAndPress(const std::string& program, std::wstring commandLine, Press press);
 
 struct BatchRun {
   std::string output;      // what the batch file printed
@@ -61,6 +64,9 @@ std::string Shown(const std::string& bytes);
 std::string FirstDifference(const std::string& seen, const std::string& expected);
 
 std::string ThisDirectory();
+// A copy of the Yelpit.exe beside this driver in a folder of its own,
+// without the manifest: what runs where the file is left behind.
+std::string YelpitWithoutManifest();
 int Report(int passed, int failed);
 
 int CheckResources(const std::vector<std::string>& executables);

@@ -172,7 +172,8 @@ void CheckHelpCaption(Checks& check, const std::string& fileVersion) {
   DWORD type = 0;
   const DWORD ownType = sizeof(void*) == 8 ? SCS_64BIT_BINARY : SCS_32BIT_BINARY;
   if (!GetBinaryTypeA(check.file.c_str(), &type) || type != ownType) {
-    std::printf("skip %s: not of this driver's bitness, so its help caption is not read\n", check.file.c_str());
+    std::printf("skip %s: not of this driver's bitness, so its help caption is not read\n",
+                check.file.c_str());
     return;
   }
   const Run run = StartAndPress(check.file, "Yelpit /?", {Action::Button, IDOK});
