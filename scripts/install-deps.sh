@@ -5,7 +5,8 @@
 set -eu
 
 packages="cmake g++ make python3 libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth imagemagick locales"
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth imagemagick locales
+  osslsigncode openssl"
 locales="de_DE ru_RU ja_JP zh_CN el_GR"
 
 sudo=""

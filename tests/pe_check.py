@@ -18,7 +18,13 @@ IMPORTS = {
                    'MessageBoxA'},
 }
 
-DYNAMIC_BASE, NX_COMPAT = 0x0040, 0x0100
+# DllCharacteristics, exactly: ASLR (on 64-bit with all of its address bits),
+# DEP, no compatibility shims on Remote Desktop hosts, and on 32-bit no
+# exception handlers to call. Never NO_ISOLATION, which hides the manifest.
+FLAG_NAMES = {0x0020: 'HIGH_ENTROPY_VA', 0x0040: 'DYNAMIC_BASE', 0x0100: 'NX_COMPAT', 0x0200: 'NO_ISOLATION',
+              0x0400: 'NO_SEH', 0x8000: 'TERMINAL_SERVER_AWARE'}
+IMAGE_FLAGS = {False: 0x0040 | 0x0100 | 0x0400 | 0x8000, True: 0x0020 | 0x0040 | 0x0100 | 0x8000}
+SIZE_LIMITS = {False: 8192, True: 10240}  # a signature, appended, comes on top
 RELOCS_STRIPPED = 0x0001
 SCN_CODE, SCN_EXECUTE, SCN_WRITE = 0x20, 0x20000000, 0x80000000
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
@@ -127,11 +133,17 @@ def main():
     else:
         check(image.machine == 0x14C and image.magic == 0x10B, '32-bit x86 (PE32, i386)')
     check(image.subsystem == 2, 'GUI subsystem: no console window')
+    signature_at, signature_size = image.directories[4]
+    size = signature_at if signature_size else len(image.data)
+    check(size <= SIZE_LIMITS[image.wide], '%d bytes, at most %d, without a signature' % (
+        size, SIZE_LIMITS[image.wide]))
     check(image.timestamp == 0, 'no link timestamp: rebuilds give the same bytes')
-    check(image.dll_characteristics & DYNAMIC_BASE, 'ASLR: DYNAMIC_BASE')
+    flags = image.dll_characteristics
+    names = [name for bit, name in sorted(FLAG_NAMES.items()) if flags & bit] + (
+        ['unknown %#x' % (flags & ~sum(FLAG_NAMES))] if flags & ~sum(FLAG_NAMES) else [])
+    check(flags == IMAGE_FLAGS[image.wide], 'image flags %#06x: %s' % (flags, ', '.join(names)))
     check(not image.characteristics & RELOCS_STRIPPED and image.directories[5][1] > 0,
           'ASLR: a relocation table to move the image with')
-    check(image.dll_characteristics & NX_COMPAT, 'DEP: NX_COMPAT')
     both = [s[0] for s in image.sections if s[4] & SCN_WRITE and s[4] & (SCN_EXECUTE | SCN_CODE)]
     check(not both, 'no section both writable and executable %s' % (both or ''))
     imports = {name.lower(): set(functions) for name, functions in image.imports().items()}

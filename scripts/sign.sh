@@ -1,0 +1,47 @@
+#!/bin/sh
+# Signs a copy of a Windows program with Authenticode, SHA-256 digest.
+# Usage: scripts/sign.sh IN OUT     (IN and OUT may be the same file)
+#   YELPIT_SIGN_PFX            the certificate with its private key, a PKCS#12 file
+#   YELPIT_SIGN_PASSWORD       the password of that file
+#   YELPIT_SIGN_TIMESTAMP_URL  an RFC 3161 timestamp server (optional)
+# The signature names the program and its web address as IN's version
+# information gives them. On failure it says why in one line, exits with 1
+# and leaves OUT as it was: OUT is only ever replaced by a whole signed file.
+set -eu
+
+fail() {
+  echo "sign.sh: $*" >&2
+  exit 1
+}
+
+[ $# = 2 ] || fail "usage: sign.sh IN OUT"
+in=$1 out=$2
+[ -n "${YELPIT_SIGN_PFX:-}" ] || fail "YELPIT_SIGN_PFX is not set: name the PKCS#12 file of the certificate"
+[ -n "${YELPIT_SIGN_PASSWORD+set}" ] || fail "YELPIT_SIGN_PASSWORD is not set: give the password of $YELPIT_SIGN_PFX"
+[ -f "$in" ] || fail "$in does not exist"
+[ -f "$YELPIT_SIGN_PFX" ] || fail "the certificate $YELPIT_SIGN_PFX does not exist"
+[ "$(head -c 2 "$in")" = MZ ] || fail "$in is no Windows program (PE file)"
+# openssl reads the password from the environment, never from its command line.
+export YELPIT_SIGN_PASSWORD
+openssl pkcs12 -in "$YELPIT_SIGN_PFX" -passin env:YELPIT_SIGN_PASSWORD -noout 2>/dev/null ||
+  fail "cannot open $YELPIT_SIGN_PFX: the password is wrong, or it is no PKCS#12 file"
+
+# The version strings are UTF-16: each key is followed by its value.
+info=$(strings -e l "$in")
+name=$(printf '%s\n' "$info" | sed -n '/^ProductName$/{n;p;q;}')
+url=$(printf '%s\n' "$info" | sed -n '/^Comments$/{n;p;q;}' | grep -o 'https\{0,1\}://[^ ]*' || true)
+
+# Signed beside OUT, then renamed over it in one step.
+partial=$(mktemp "$(dirname "$out")/.sign.XXXXXX")
+password=$(mktemp)
+trap 'rm -f "$partial" "$password"' EXIT
+printf '%s' "$YELPIT_SIGN_PASSWORD" >"$password"
+set -- -h sha256 -pkcs12 "$YELPIT_SIGN_PFX" -readpass "$password"
+[ -z "$name" ] || set -- "$@" -n "$name"
+[ -z "$url" ] || set -- "$@" -i "$url"
+[ -z "${YELPIT_SIGN_TIMESTAMP_URL:-}" ] || set -- "$@" -ts "$YELPIT_SIGN_TIMESTAMP_URL"
+rm -f "$partial"  # osslsigncode makes OUT itself
+if ! log=$(osslsigncode sign "$@" -in "$in" -out "$partial" 2>&1); then
+  fail "osslsigncode could not sign $in: $(printf '%s\n' "$log" | grep -v '^$' | head -n 1)"
+fi
+mv -f "$partial" "$out"
