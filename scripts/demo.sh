@@ -20,12 +20,12 @@ build() {
 
 build win32
 
-# Yelpit.exe is 32-bit; where the kernel cannot run 32-bit code, Wine cannot
-# either, and the same program built for 64-bit stands in for it.
+# Yelpit.exe is 32-bit; where the kernel cannot run 32-bit code or 32-bit Wine
+# is missing, the same program built for 64-bit stands in for it.
 preset=win32 bits=32
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
   preset=win64 bits=64
-  echo "This kernel cannot run 32-bit programs, so Wine shows the 64-bit build of the same sources."
+  echo "32-bit Wine cannot run here, so Wine shows the 64-bit build of the same sources."
   build win64
 fi
 build=build/$preset
