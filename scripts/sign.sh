@@ -32,9 +32,10 @@ name=$(printf '%s\n' "$info" | sed -n '/^ProductName$/{n;p;q;}')
 url=$(printf '%s\n' "$info" | sed -n '/^Comments$/{n;p;q;}' | grep -o 'https\{0,1\}://[^ ]*' || true)
 
 # Signed beside OUT, then renamed over it in one step.
+partial="" password=""
+trap 'rm -f ${partial:+"$partial"} ${password:+"$password"}' EXIT
 partial=$(mktemp "$(dirname "$out")/.sign.XXXXXX")
 password=$(mktemp)
-trap 'rm -f "$partial" "$password"' EXIT
 printf '%s' "$YELPIT_SIGN_PASSWORD" >"$password"
 set -- -h sha256 -pkcs12 "$YELPIT_SIGN_PFX" -readpass "$password"
 [ -z "$name" ] || set -- "$@" -n "$name"
