@@ -6,14 +6,7 @@
 # Usage: release_check.sh SOURCE-DIR BUILD-DIR
 set -eu
 src=$1 build=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-check() {
-  if eval "$2"; then echo "ok   $1"; else echo "FAIL $1"; failed=$((failed + 1)); fi
-}
-
-"$src/tests/make_certificate.sh" "$work"
+. "$src/tests/check_setup.sh"
 unset YELPIT_SIGN_PFX YELPIT_SIGN_PASSWORD YELPIT_SIGN_TIMESTAMP_URL  # the first zip stays unsigned
 for dir in first "second elsewhere"; do
   cmake -S "$src" -B "$work/$dir" --toolchain "$src/cmake/mingw-i686.cmake" \

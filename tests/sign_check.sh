@@ -5,14 +5,7 @@
 # Usage: sign_check.sh SOURCE-DIR BUILD-DIR BITS
 set -eu
 src=$1 build=$2 bits=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-check() {
-  if eval "$2"; then echo "ok   $1"; else echo "FAIL $1"; failed=$((failed + 1)); fi
-}
-
-"$src/tests/make_certificate.sh" "$work"
+. "$src/tests/check_setup.sh"
 export YELPIT_SIGN_PFX="$work/signer.pfx" YELPIT_SIGN_PASSWORD=test
 unset YELPIT_SIGN_TIMESTAMP_URL
 sign="$src/scripts/sign.sh"

@@ -173,9 +173,10 @@ Run StartAndPress(const std::string& program, std::string commandLine, Press pre
 }
 
 Run StartAndPress(const std::string& program, std::wstring commandLine, Press press) {
-  std::wstring path(program.size() + 1, L'\0');
-  path.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(CP_ACP, 0, program.c_str(), -1, path.data(), static_cast<int>(path.size()))));
+  std::wstring path(program.size(), L'\0');  // never longer in UTF-16
+  path.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, program.data(),
+                                                           static_cast<int>(program.size()), path.data(),
+                                                           static_cast<int>(path.size()))));
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};

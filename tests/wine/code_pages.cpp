@@ -137,7 +137,7 @@ int RunCodePageCases(UINT codePage, const std::string& examples) {
     (problem.empty() ? passed : failed)++;
   }
   for (const UnicodeCase& c : kUnicodeCases) {
-    if (codePage != 1252 && codePage != 1251) break;
+    if (codePage != 1252 && codePage != 1251) continue;
     const std::string yelpit = c.manifest ? ThisDirectory() + "Yelpit.exe" : withoutManifest;
     const std::string problem = Check(c, StartAndPress(yelpit, c.commandLine, {Action::Button, c.press}));
     std::printf("%s code page %u, in Unicode, %s%s%s\n", problem.empty() ? "ok  " : "FAIL", codePage,
