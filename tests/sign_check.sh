@@ -29,6 +29,7 @@ else
 fi
 
 head -c 300 "$exe" >"$work/truncated.exe"
+head -c $(($(wc -c <"$exe") - 100)) "$exe" >"$work/short.exe"
 # What is wrong | the command | what its one line must say
 while IFS='|' read -r what command expected; do
   message=$(eval "$command" 2>&1) && status=0 || status=$?
@@ -42,7 +43,8 @@ a program that does not exist|"$sign" "$work/none.exe" "$work/out.exe"|none.exe 
 a certificate that does not exist|YELPIT_SIGN_PFX="$work/none.pfx" "$sign" "$exe" "$work/out.exe"|none.pfx does not exist
 a wrong password|YELPIT_SIGN_PASSWORD=wrong "$sign" "$exe" "$work/out.exe"|the password is wrong
 a file that is no program|"$sign" "$src/README.md" "$work/out.exe"|no Windows program
-a program cut short|"$sign" "$work/truncated.exe" "$work/out.exe"|Corrupt PE file
-a timestamp server that does not answer|YELPIT_SIGN_TIMESTAMP_URL=http://127.0.0.1:9 "$sign" "$exe" "$work/out.exe"|connect
+a program cut inside its headers|"$sign" "$work/truncated.exe" "$work/out.exe"|truncated.exe is cut short
+a program without its last bytes|"$sign" "$work/short.exe" "$work/out.exe"|short.exe is cut short
+a timestamp server that does not answer|YELPIT_SIGN_TIMESTAMP_URL=http://127.0.0.1:9 "$sign" "$exe" "$work/out.exe"|timestamp server http://127.0.0.1:9 did not answer
 EOF
 exit $((failed > 0))
