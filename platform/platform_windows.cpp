@@ -53,13 +53,8 @@ std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint
 
 }  // namespace platform
 
-#ifdef _MSC_VER
-// A Visual Studio build keeps its C runtime, which starts the program here.
-int main() { Exit(platform::RunProgram(GetCommandLineA())); }
-#else
 // Windows starts the process here, as its first thread's start routine, with
 // no C runtime before or after. On x86 that stack is only 4-byte aligned.
 extern "C" [[noreturn]] __attribute__((force_align_arg_pointer)) void WINAPI YelpitStart(void*) {
   Exit(platform::RunProgram(GetCommandLineA()));
 }
-#endif

@@ -24,6 +24,9 @@ IMPORTS = {
 FLAG_NAMES = {0x0020: 'HIGH_ENTROPY_VA', 0x0040: 'DYNAMIC_BASE', 0x0100: 'NX_COMPAT', 0x0200: 'NO_ISOLATION',
               0x0400: 'NO_SEH', 0x8000: 'TERMINAL_SERVER_AWARE'}
 IMAGE_FLAGS = {False: 0x0040 | 0x0100 | 0x0400 | 0x8000, True: 0x0020 | 0x0040 | 0x0100 | 0x8000}
+# The oldest Windows each may start on, as the README says: (operating system,
+# subsystem). 64-bit Windows began with 5.2, XP x64 and Server 2003.
+VERSIONS = {False: ((4, 0), (4, 0)), True: ((4, 0), (5, 2))}
 SIZE_LIMITS = {False: 8192, True: 10240}  # a signature, appended, comes on top
 RELOCS_STRIPPED = 0x0001
 SCN_CODE, SCN_EXECUTE, SCN_WRITE = 0x20, 0x20000000, 0x80000000
@@ -36,6 +39,10 @@ SETTINGS = 'http://schemas.microsoft.com/SMI/%d/WindowsSettings'
 ARCHITECTURES = {0x14C: 'x86', 0x8664: 'amd64'}
 COMMON_CONTROLS = {'type': 'win32', 'name': 'Microsoft.Windows.Common-Controls', 'version': '6.0.0.0',
                    'processorArchitecture': '*', 'publicKeyToken': '6595b64144ccf1df', 'language': '*'}
+COMPATIBILITY = 'urn:schemas-microsoft-com:compatibility.v1'
+SUPPORTED_OS = {'{e2011457-1546-43c5-a5fe-008deee3d3f0}': 'Vista', '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}': '7',
+                '{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}': '8', '{1f676c76-80e1-4239-95bb-83d0f6d0da78}': '8.1',
+                '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}': '10 and 11'}
 WINDOWS_SETTINGS = [('activeCodePage', 2019, 'UTF-8'), ('dpiAware', 2005, 'true/pm'),
                     ('dpiAwareness', 2016, 'PerMonitorV2, PerMonitor')]
 
@@ -51,6 +58,8 @@ class Image:
         self.magic = struct.unpack_from('<H', data, opt)[0]
         self.wide = self.magic == 0x20B  # PE32+: 64-bit addresses
         self.subsystem, self.dll_characteristics = struct.unpack_from('<HH', data, opt + 68)
+        major, minor, _, _, sub_major, sub_minor = struct.unpack_from('<6H', data, opt + 40)
+        self.versions = ((major, minor), (sub_major, sub_minor))
         directories = opt + (112 if self.wide else 96)
         self.directories = [struct.unpack_from('<II', data, directories + 8 * i) for i in range(16)]
         self.sections = []
@@ -101,10 +110,12 @@ class Image:
 
 def check_manifest(check, path, machine):
     try:
-        root = ElementTree.parse(path).getroot()
+        data = open(path, 'rb').read()
+        root = ElementTree.fromstring(data)
     except (OSError, ElementTree.ParseError) as error:
         check(False, 'the manifest is well-formed XML: %s' % error)
         return
+    check(data.isascii(), 'the manifest is plain ASCII: UTF-8 without a byte-order mark')
     check(root.tag == '{%s}assembly' % ASM_V1 and root.get('manifestVersion') == '1.0',
           'the manifest is an asm.v1 assembly, version 1.0')
     identity = root.find('{%s}assemblyIdentity' % ASM_V1)
@@ -114,6 +125,14 @@ def check_manifest(check, path, machine):
           'its own identity: win32, a four-part version, architecture %s' % architecture)
     dependency = root.find('{0}dependency/{0}dependentAssembly/{0}assemblyIdentity'.format('{%s}' % ASM_V1))
     check(dependency is not None and dependency.attrib == COMMON_CONTROLS, 'depends on common controls 6')
+    level = root.find('{0}trustInfo/{0}security/{0}requestedPrivileges/{0}requestedExecutionLevel'.format(
+        '{%s}' % ASM_V3))
+    check(level is not None and level.attrib == {'level': 'asInvoker', 'uiAccess': 'false'},
+          'runs as the invoker, never elevated')
+    supported = [entry.get('Id') for entry in root.iterfind('{0}compatibility/{0}application/{0}supportedOS'.format(
+        '{%s}' % COMPATIBILITY))]
+    check(sorted(supported) == sorted(SUPPORTED_OS), 'supports Windows %s' % ', '.join(
+        SUPPORTED_OS.get(guid, 'unknown %s' % guid) for guid in supported))
     settings = root.find('{0}application/{0}windowsSettings'.format('{%s}' % ASM_V3))
     for name, year, value in WINDOWS_SETTINGS:
         element = settings.find('{%s}%s' % (SETTINGS % year, name)) if settings is not None else None
@@ -133,6 +152,8 @@ def main():
     else:
         check(image.machine == 0x14C and image.magic == 0x10B, '32-bit x86 (PE32, i386)')
     check(image.subsystem == 2, 'GUI subsystem: no console window')
+    check(image.versions == VERSIONS[image.wide], 'needs Windows %d.%d, subsystem %d.%d' % (
+        image.versions[0] + image.versions[1]))
     signature_at, signature_size = image.directories[4]
     size = signature_at if signature_size else len(image.data)
     check(size <= SIZE_LIMITS[image.wide], '%d bytes, at most %d, without a signature' % (

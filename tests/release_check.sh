@@ -1,37 +1,56 @@
 #!/bin/sh
-# Builds Yelpit.exe twice more, in two other folders, and checks that every
-# build gives the same bytes and the published sum; then checks what the
-# release zip holds. The second zip is signed with a throwaway certificate:
-# its sums list the signed file, which without its signature is the build.
+# Builds and packs Yelpit twice more, in two other folders, and checks that
+# both give the same Yelpit.exe, the published sum and the same zip bytes;
+# then what the zip holds. A third pack, signed with a throwaway certificate,
+# differs only in the signed file: its sums list it, and without its
+# signature it is the build.
 # Usage: release_check.sh SOURCE-DIR BUILD-DIR
 set -eu
 src=$1 build=$2
 . "$src/tests/check_setup.sh"
-unset YELPIT_SIGN_PFX YELPIT_SIGN_PASSWORD YELPIT_SIGN_TIMESTAMP_URL  # the first zip stays unsigned
+unset YELPIT_SIGN_PFX YELPIT_SIGN_PASSWORD YELPIT_SIGN_TIMESTAMP_URL SOURCE_DATE_EPOCH
 for dir in first "second elsewhere"; do
   cmake -S "$src" -B "$work/$dir" --toolchain "$src/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null
-  [ "$dir" = first ] || export YELPIT_SIGN_PFX="$work/signer.pfx" YELPIT_SIGN_PASSWORD=test
-  cmake --build "$work/$dir" --target package -j2 >/dev/null
+  cmake --build "$work/$dir" --target package checksums -j2 >/dev/null
+  sleep 1  # so that the second build's files have other times
 done
+first=$(ls "$work/first"/Yelpit-*.zip) second=$(ls "$work/second elsewhere"/Yelpit-*.zip)
 check "two builds give the same Yelpit.exe" 'cmp "$work/first/Yelpit.exe" "$work/second elsewhere/Yelpit.exe"'
 check "the tested build is the same too" 'cmp "$work/first/Yelpit.exe" "$build/Yelpit.exe"'
 check "a rebuild matches the published sum" \
   '(cd "$work/first" && sha256sum -c --quiet "$build/SHA256SUMS")'
+check "two packs give the same zip, and its sum beside it" \
+  'cmp "$first" "$second" && (cd "$work/second elsewhere" && sha256sum -c --quiet "$first.sha256")'
 
-zip=$(ls "$work/first"/Yelpit-*.zip)
-listing=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
-expected="LICENSE README.md SHA256SUMS Yelpit.exe Yelpit.exe.manifest examples/ examples/abort-retry-ignore.bat examples/accents.bat examples/confirm.bat examples/in-a-block.bat examples/install.bat examples/line-break.bat examples/notice.bat examples/one-liner.bat examples/retry.bat examples/special-characters.bat examples/start-wait.bat "
-check "the zip holds Yelpit.exe and its manifest, README, LICENSE, the examples and the sums" '[ "$listing" = "$expected" ]'
-[ "$failed" = 0 ] || echo "zip holds: $listing"
+# Each entry's name, time and mode, and but for the signed ones its checksum.
+entries() {
+  python3 -c 'import sys, zipfile
+for e in zipfile.ZipFile(sys.argv[1]).infolist():
+    print(e.filename, e.date_time, oct(e.external_attr >> 16), e.CRC * (e.filename not in sys.argv[2:]))' "$@"
+}
+unsigned=$(entries "$second" Yelpit.exe SHA256SUMS)
+listing=$(entries "$first" | cut -d' ' -f1 | grep -v / | tr '\n' ' ')
+check "the zip holds Yelpit.exe, its manifest, README, LICENSE and the sums" \
+  '[ "$listing" = "LICENSE README.md SHA256SUMS Yelpit.exe Yelpit.exe.manifest " ]'
+check "and every example" \
+  '[ "$(entries "$first" | grep -o "^examples/[^ ]*")" = "$(cd "$src" && ls examples/*.bat)" ]'
+check "every entry has the last commit's time, or SOURCE_DATE_EPOCH's" \
+  'entries "$first" | grep "($(TZ=UTC git -C "$src" log -1 --date=format-local:"%Y, %-m, %-d, %-H, %-M" --format=%cd), " >/dev/null &&
+   SOURCE_DATE_EPOCH=1000000000 cmake --build "$work/first" --target package >/dev/null &&
+   [ "$(entries "$first" | grep -vc "(2001, 9, 9, 1, 46, 40)")" = 0 ]'
 
+export YELPIT_SIGN_PFX="$work/signer.pfx" YELPIT_SIGN_PASSWORD=test
+cmake --build "$work/second elsewhere" --target package >/dev/null
 signed="$work/signed"
 mkdir "$signed"
-(cd "$signed" && cmake -E tar xf "$work/second elsewhere"/Yelpit-*.zip)
+(cd "$signed" && cmake -E tar xf "$second")
 check "the signed zip's Yelpit.exe verifies" \
   'osslsigncode verify -CAfile "$work/ca.pem" -in "$signed/Yelpit.exe" >/dev/null 2>&1'
 check "the signed zip's sums list the signed file" '(cd "$signed" && sha256sum -c --quiet SHA256SUMS)'
 check "without its signature it is the unsigned build" \
   'osslsigncode remove-signature -in "$signed/Yelpit.exe" -out "$work/unsigned.exe" >/dev/null &&
    cmp "$work/unsigned.exe" "$work/first/Yelpit.exe"'
+check "apart from the signed file, the signed zip is the unsigned one" \
+  '[ "$(entries "$second" Yelpit.exe SHA256SUMS)" = "$unsigned" ]'
 exit $((failed > 0))
