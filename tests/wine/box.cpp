@@ -188,7 +188,7 @@ Run StartAndPress(const std::string& program, std::wstring commandLine, Press pr
 }
 
 BatchRun RunBatch(const std::string& batch, const std::string& caption, const std::vector<int>& presses,
-                  const char* desktop) {
+                  const char* desktop, const std::string& folder) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readEnd, writeEnd;
   CreatePipe(&readEnd, &writeEnd, &inherit, 0);
@@ -203,7 +203,7 @@ BatchRun RunBatch(const std::string& batch, const std::string& caption, const st
   if (desktop) startup.lpDesktop = where.data();
   std::string commandLine = "cmd.exe /c \"" + batch + "\"";
   PROCESS_INFORMATION process{};
-  const std::string directory = ThisDirectory();
+  const std::string directory = folder.empty() ? ThisDirectory() : folder;
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, directory.c_str(),
                       &startup, &process)) {
     return {"(cmd.exe did not start)", {}};
@@ -237,6 +237,7 @@ BatchRun RunBatch(const std::string& batch, const std::string& caption, const st
       break;
     }
   }
+  GetExitCodeProcess(process.hProcess, &run.exitCode);
   CloseHandle(readEnd);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);

@@ -52,12 +52,13 @@ Run StartAndPress(const std::string& program, std::wstring commandLine, Press pr
 struct BatchRun {
   std::string output;      // what the batch file printed
   std::vector<Box> boxes;  // each box as it was before its press
+  DWORD exitCode = 0;
 };
 
-// Runs a batch file under cmd.exe, on this desktop or the one named, and
-// answers the boxes with this caption in turn.
+// Runs a batch file under cmd.exe, on this desktop or the one named, in this
+// folder (empty: the driver's), and answers the boxes with this caption in turn.
 BatchRun RunBatch(const std::string& batch, const std::string& caption, const std::vector<int>& presses,
-                  const char* desktop = nullptr);
+                  const char* desktop = nullptr, const std::string& folder = {});
 
 // Bytes as readable text, and where two texts part.
 std::string Shown(const std::string& bytes);

@@ -138,13 +138,20 @@ int RunBoxCases(const char* program) {
   return Report(passed, failed);
 }
 
+// Where a batch file runs: from the examples folder beside the driver's
+// Yelpit.exe; where no Yelpit.exe can be found; or unpacked from the release
+// zip, one folder below Yelpit.exe, in a folder of its own as when double-clicked.
+enum class Where { Examples, NoYelpit, Unpacked };
+
 struct BatchCase {
   std::string file, caption;
   std::vector<int> presses;  // none: run where nobody can see a box, so Yelpit gives 0
   std::string output;
   std::string text = {};  // when given, what the first box must show
+  Where where = Where::Examples;
 };
 
+// clang-format off
 const BatchCase kBatchCases[] = {
     {"install.bat", "Setup", {IDYES}, "Installing.\r\n"},
     {"install.bat", "Setup", {IDNO}, "Installation skipped.\r\n"},
@@ -158,7 +165,7 @@ const BatchCase kBatchCases[] = {
     {"abort-retry-ignore.bat", "Nightly job", {IDRETRY, IDIGNORE}, "Failure ignored, going on.\r\n"},
     {"abort-retry-ignore.bat", "Nightly job", {IDABORT}, "Job aborted.\r\n"},
     {"abort-retry-ignore.bat", "Nightly job", {}, "No box could be shown; aborting the job.\r\n"},
-    {"notice.bat", "Build", {IDOK}, "Notice read, error level 1.\r\n"},
+    {"notice.bat", "Build", {IDOK}, "Notice read.\r\n"},
     {"one-liner.bat", "Server", {IDOK}, "Stopping the server.\r\n"},
     {"one-liner.bat", "Server", {IDCANCEL}, "Left running.\r\n"},
     {"one-liner.bat", "Server", {}, "No box could be shown; left running.\r\n"},
@@ -168,14 +175,32 @@ const BatchCase kBatchCases[] = {
     {"in-a-block.bat", "Mail", {IDYES}, "Sending report.txt.\r\n", "Send report.txt to the team?"},
     {"in-a-block.bat", "Mail", {IDNO}, "Keeping report.txt.\r\n"},
     {"in-a-block.bat", "Mail", {}, "No box could be shown; keeping report.txt.\r\n"},
-    {"start-wait.bat", "Deploy", {IDYES}, "Deploying.\r\n", "Deploy to production?"},
-    {"start-wait.bat", "Deploy", {IDNO}, "Not deployed.\r\n"},
-    {"start-wait.bat", "Deploy", {}, "No box could be shown; not deployed.\r\n"},
+    // It names Yelpit.exe by its path, beside it or one folder up.
+    {"start-wait.bat", "Deploy", {IDYES}, "Deploying.\r\n", "Deploy to production?", Where::Unpacked},
+    {"start-wait.bat", "Deploy", {IDNO}, "Not deployed.\r\n", "", Where::Unpacked},
+    {"start-wait.bat", "Deploy", {}, "No box could be shown; not deployed.\r\n", "", Where::Unpacked},
     {"accents.bat", "Lager", {}, "No box could be shown; nothing checked.\r\n"},
     {"line-break.bat", "Backup", {IDYES}, "Opening the folder.\r\n", "Backup done.\nOpen the folder?"},
     {"line-break.bat", "Backup", {IDNO}, "Done.\r\n"},
     {"line-break.bat", "Backup", {}, "No box could be shown; the folder stays closed.\r\n"},
+    // cmd's 9009 for a command it cannot find must never pass for Retry.
+    {"retry.bat", "Backup disk", {}, "Yelpit did not run (error level 9009); no disk.\r\n", "", Where::NoYelpit},
+    {"confirm.bat", "Clean-up", {IDYES}, "Deleting the old logs.\r\n", "", Where::Unpacked},
 };
+// clang-format on
+
+// A folder laid out as the release zip unpacks, holding one example; gives
+// the examples folder.
+std::string Unpacked(const std::string& examples, const std::string& file) {
+  const std::string root = ThisDirectory() + "unpacked\\";
+  CreateDirectoryA(root.c_str(), nullptr);
+  CreateDirectoryA((root + "examples").c_str(), nullptr);
+  for (const char* name : {"Yelpit.exe", "Yelpit.exe.manifest"}) {
+    CopyFileA((ThisDirectory() + name).c_str(), (root + name).c_str(), FALSE);
+  }
+  CopyFileA((examples + "\\" + file).c_str(), (root + "examples\\" + file).c_str(), FALSE);
+  return root + "examples\\";
+}
 
 // Windows' cmd.exe hands the "set LF=^" line break over as a line feed,
 // Wine's as a carriage return; the box shows two lines either way.
@@ -189,17 +214,26 @@ int RunBatchCases(const std::string& directory) {
   int passed = 0, failed = 0;
   for (const BatchCase& c : kBatchCases) {
     const bool seen = !c.presses.empty();
-    const BatchRun run =
-        RunBatch(directory + "\\" + c.file, c.caption, c.presses, seen ? nullptr : kUnseenDesktop);
+    std::string folder = c.where == Where::Unpacked ? Unpacked(directory, c.file) : "";
+    if (c.where == Where::NoYelpit)
+      CreateDirectoryA((folder = ThisDirectory() + "no-yelpit\\").c_str(), nullptr);
+    const std::string batch = (c.where == Where::Unpacked ? folder : directory + "\\") + c.file;
+    const BatchRun run = RunBatch(batch, c.caption, c.presses, seen ? nullptr : kUnseenDesktop, folder);
+    // Without Yelpit.exe, cmd's own complaint comes first.
+    const std::size_t start =
+        c.where == Where::NoYelpit ? run.output.size() - std::min(run.output.size(), c.output.size()) : 0;
     std::string problem;
-    if (run.output != c.output) problem = "expected " + Shown(c.output);
+    if (run.output.substr(start) != c.output) problem = "expected " + Shown(c.output);
+    if (c.where == Where::NoYelpit && run.exitCode == 0) problem = "it ended with exit code 0";
     if (!c.text.empty() && (run.boxes.empty() || !SameLines(run.boxes[0].text, c.text))) {
       problem = "the box shows " + (run.boxes.empty() ? "nothing" : Shown(run.boxes[0].text));
     }
     if (!seen && !unseen) problem = "could not make a desktop where nobody can see a box";
     std::string presses;
     for (const int id : c.presses) presses += " " + std::to_string(id);
-    std::printf("%s %s, %s: %s%s%s\n", problem.empty() ? "ok  " : "FAIL", c.file.c_str(),
+    const char* where[] = {"", " without Yelpit.exe", " unpacked from the zip"};
+    std::printf("%s %s%s, %s: %s%s%s\n", problem.empty() ? "ok  " : "FAIL", c.file.c_str(),
+                where[static_cast<int>(c.where)],
                 seen ? ("buttons" + presses).c_str() : "where nobody can see it", Shown(run.output).c_str(),
                 problem.empty() ? "" : "; ", problem.c_str());
     (problem.empty() ? passed : failed)++;
