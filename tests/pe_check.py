@@ -24,7 +24,7 @@ IMPORTS = {
 FLAG_NAMES = {0x0020: 'HIGH_ENTROPY_VA', 0x0040: 'DYNAMIC_BASE', 0x0100: 'NX_COMPAT', 0x0200: 'NO_ISOLATION',
               0x0400: 'NO_SEH', 0x8000: 'TERMINAL_SERVER_AWARE'}
 IMAGE_FLAGS = {False: 0x0040 | 0x0100 | 0x0400 | 0x8000, True: 0x0020 | 0x0040 | 0x0100 | 0x8000}
-# The oldest Windows each may start on, as the README says: (operating system,
+# The oldest Windows each may start on, as docs/checking-a-download.md says: (operating system,
 # subsystem). 64-bit Windows began with 5.2, XP x64 and Server 2003.
 VERSIONS = {False: ((4, 0), (4, 0)), True: ((4, 0), (5, 2))}
 SIZE_LIMITS = {False: 8192, True: 10240}  # a signature, appended, comes on top

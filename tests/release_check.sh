@@ -35,6 +35,8 @@ check "the zip holds Yelpit.exe, its manifest, README, LICENSE and the sums" \
   '[ "$listing" = "LICENSE README.md SHA256SUMS Yelpit.exe Yelpit.exe.manifest " ]'
 check "and every example" \
   '[ "$(entries "$first" | grep -o "^examples/[^ ]*")" = "$(cd "$src" && ls examples/*.bat)" ]'
+check "every relative link in its README and guides resolves inside it" \
+  'python3 "$src/tests/link_check.py" "$first"'
 check "every entry has the last commit's time, or SOURCE_DATE_EPOCH's" \
   'entries "$first" | grep "($(TZ=UTC git -C "$src" log -1 --date=format-local:"%Y, %-m, %-d, %-H, %-M" --format=%cd), " >/dev/null &&
    SOURCE_DATE_EPOCH=1000000000 cmake --build "$work/first" --target package >/dev/null &&
