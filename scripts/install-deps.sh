@@ -56,7 +56,7 @@ if [ -n "$need" ]; then
   bytes=$($apt install -qq --print-uris $need 2>/dev/null | awk '{ sum += $3 } END { print sum + 0 }')
   echo "Installing$need"
   echo "  ($count packages with what they need, $((bytes / 1000000)) MB to download;" \
-    "on a two-core machine with nothing installed yet, about a minute and a half)"
+    "on a two-core machine with nothing installed yet, one and a half to four minutes)"
   # shellcheck disable=SC2086
   stage "  Downloading" $apt install -y --download-only $need
   # shellcheck disable=SC2086
