@@ -214,10 +214,11 @@ int RunBatchCases(const std::string& directory) {
   int passed = 0, failed = 0;
   for (const BatchCase& c : kBatchCases) {
     const bool seen = !c.presses.empty();
-    std::string folder = c.where == Where::Unpacked ? Unpacked(directory, c.file) : "";
+    // The folder cmd starts in (empty: the driver's), and the batch file.
+    std::string folder, batch = directory + "\\" + c.file;
+    if (c.where == Where::Unpacked) batch = (folder = Unpacked(directory, c.file)) + c.file;
     if (c.where == Where::NoYelpit)
       CreateDirectoryA((folder = ThisDirectory() + "no-yelpit\\").c_str(), nullptr);
-    const std::string batch = (c.where == Where::Unpacked ? folder : directory + "\\") + c.file;
     const BatchRun run = RunBatch(batch, c.caption, c.presses, seen ? nullptr : kUnseenDesktop, folder);
     // Without Yelpit.exe, cmd's own complaint comes first.
     const std::size_t start =
