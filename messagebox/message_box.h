@@ -5,7 +5,7 @@
 #include <string_view>
 
 struct StyleName {
-  std::string_view name;
+  const char* name;  // a pointer, not a view: the table stays small
   std::uint32_t value;
 };
 

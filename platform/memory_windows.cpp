@@ -4,8 +4,8 @@
 
 namespace platform {
 
-char* AllocateText(std::size_t size) { return static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size)); }
+char* AllocateText(std::size_t size) { return static_cast<char*>(LocalAlloc(LMEM_FIXED, size)); }
 
-void FreeText(char* text) { HeapFree(GetProcessHeap(), 0, text); }
+void FreeText(char* text) { LocalFree(text); }
 
 }  // namespace platform

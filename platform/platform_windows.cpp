@@ -1,4 +1,6 @@
 #include <windows.h>
+// wtsapi32.h needs windows.h first; only its declarations are used.
+#include <wtsapi32.h>
 
 #include <cstring>
 
@@ -18,19 +20,77 @@ char* CopyWithNul(std::string_view text) {
   return copy;
 }
 
+// The system's function of this name, or null where this Windows lacks it:
+// Yelpit still starts on versions older than the function.
+template <typename Function>
+Function* SystemFunction(HMODULE module, const char* name) {
+  return module ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                : nullptr;
+}
+
+HMODULE Kernel32() { return GetModuleHandleA("kernel32.dll"); }
+
+// The session whose screen and keyboard are at the machine; before Windows XP
+// there was only session 0. 0xFFFFFFFF while none is attached.
+DWORD ConsoleSession() {
+  auto* console =
+      SystemFunction<decltype(WTSGetActiveConsoleSessionId)>(Kernel32(), "WTSGetActiveConsoleSessionId");
+  return console ? console() : 0;
+}
+
 // A scheduled task with nobody logged on, a service or a remote shell runs on
-// a window station without a display: a box there waits for a press that
-// never comes. When the question itself fails, the box is shown as usual.
+// a window station without a display, and since Windows Vista every service
+// runs in session 0, which no user sees, whatever its window station says: a
+// box there waits for a press that never comes. When the question itself
+// fails, the box is shown as usual.
 bool NobodyCanSeeABox() {
   USEROBJECTFLAGS flags{};
   DWORD needed = 0;
   const HWINSTA station = GetProcessWindowStation();
-  return station && GetUserObjectInformationA(station, UOI_FLAGS, &flags, sizeof flags, &needed) &&
-         !(flags.dwFlags & WSF_VISIBLE);
+  if (station && GetUserObjectInformationA(station, UOI_FLAGS, &flags, sizeof flags, &needed) &&
+      !(flags.dwFlags & WSF_VISIBLE)) {
+    return true;
+  }
+  auto* sessionOf = SystemFunction<decltype(ProcessIdToSessionId)>(Kernel32(), "ProcessIdToSessionId");
+  DWORD session = 0;
+  return sessionOf && sessionOf(GetCurrentProcessId(), &session) && session == 0 && ConsoleSession() != 0;
 }
 
-// Styles that ask the platform itself to find a desktop the user can see.
+// Styles that ask for the box to reach the user from wherever Yelpit runs.
 constexpr std::uint32_t kServiceStyles = MB_SERVICE_NOTIFICATION | MB_DEFAULT_DESKTOP_ONLY;
+
+// Puts the box in front of the user signed in at the console, the way
+// Windows lets a service ask, and waits for the answer; 0 when nobody is
+// signed in there or the box cannot go. The DLL comes from the system folder
+// by its whole path, so no copy beside Yelpit.exe is ever loaded.
+std::uint32_t AskTheConsoleUser(char* text, DWORD textSize, char* caption, DWORD captionSize,
+                                std::uint32_t style) {
+  static constexpr char kName[] = "\\wtsapi32.dll";
+  char path[MAX_PATH + sizeof kName];
+  const UINT folder = GetSystemDirectoryA(path, MAX_PATH);
+  if (folder == 0 || folder >= MAX_PATH) return 0;
+  std::memcpy(path + folder, kName, sizeof kName);
+  const HMODULE wts = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  auto* query = SystemFunction<decltype(WTSQuerySessionInformationA)>(wts, "WTSQuerySessionInformationA");
+  auto* release = SystemFunction<decltype(WTSFreeMemory)>(wts, "WTSFreeMemory");
+  auto* send = SystemFunction<decltype(WTSSendMessageA)>(wts, "WTSSendMessageA");
+  const DWORD console = ConsoleSession();
+  char* state = nullptr;
+  DWORD stateSize = 0;
+  if (!query || !release || !send || console == 0xFFFFFFFF ||
+      !query(WTS_CURRENT_SERVER_HANDLE, console, WTSConnectState, &state, &stateSize)) {
+    return 0;
+  }
+  // Active: a user is signed in there, not just the sign-in screen.
+  const bool signedIn = stateSize >= sizeof(int) && *reinterpret_cast<int*>(state) == WTSActive;
+  release(state);
+  DWORD pressed = 0;
+  if (!signedIn || !send(WTS_CURRENT_SERVER_HANDLE, console, caption, captionSize, text, textSize,
+                         style & ~kServiceStyles, 0, &pressed, TRUE)) {
+    return 0;
+  }
+  return pressed;
+}
 
 }  // namespace
 
@@ -42,13 +102,17 @@ std::array<char, 2> UpperCaseKey(std::array<char, 2> key) {
 }
 
 std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint32_t style) {
-  if (!(style & kServiceStyles) && NobodyCanSeeABox()) return 0;
+  const bool unseen = NobodyCanSeeABox();
+  if (unseen && !(style & kServiceStyles)) return 0;
   char* const textZ = CopyWithNul(text);
   char* const captionZ = CopyWithNul(caption);
-  const int pressed = MessageBoxA(nullptr, textZ, captionZ, style);
+  const std::uint32_t pressed =
+      unseen ? AskTheConsoleUser(textZ, static_cast<DWORD>(text.size()), captionZ,
+                                 static_cast<DWORD>(caption.size()), style)
+             : static_cast<std::uint32_t>(MessageBoxA(nullptr, textZ, captionZ, style));
   FreeText(captionZ);
   FreeText(textZ);
-  return static_cast<std::uint32_t>(pressed);
+  return pressed;
 }
 
 }  // namespace platform

@@ -11,9 +11,11 @@ import xml.etree.ElementTree as ElementTree
 
 # Everything Yelpit takes from the system, and nothing else: no C runtime.
 # Windows loads both DLLs from its own directory only, never from beside the
-# executable, so neither can be planted.
+# executable, so neither can be planted. What only some Windows versions have,
+# and wtsapi32.dll for a box sent from a service, are looked up at run time.
 IMPORTS = {
-    'kernel32.dll': {'ExitProcess', 'GetCommandLineA', 'GetProcessHeap', 'HeapAlloc', 'HeapFree'},
+    'kernel32.dll': {'ExitProcess', 'GetCommandLineA', 'GetCurrentProcessId', 'GetModuleHandleA',
+                     'GetProcAddress', 'GetSystemDirectoryA', 'LoadLibraryExA', 'LocalAlloc', 'LocalFree'},
     'user32.dll': {'CharUpperBuffA', 'GetProcessWindowStation', 'GetUserObjectInformationA',
                    'MessageBoxA'},
 }
@@ -27,7 +29,7 @@ IMAGE_FLAGS = {False: 0x0040 | 0x0100 | 0x0400 | 0x8000, True: 0x0020 | 0x0040 |
 # The oldest Windows each may start on, as docs/checking-a-download.md says: (operating system,
 # subsystem). 64-bit Windows began with 5.2, XP x64 and Server 2003.
 VERSIONS = {False: ((4, 0), (4, 0)), True: ((4, 0), (5, 2))}
-SIZE_LIMITS = {False: 8192, True: 10240}  # a signature, appended, comes on top
+SIZE_LIMITS = {False: 8192, True: 11264}  # a signature, appended, comes on top
 RELOCS_STRIPPED = 0x0001
 SCN_CODE, SCN_EXECUTE, SCN_WRITE = 0x20, 0x20000000, 0x80000000
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16

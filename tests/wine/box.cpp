@@ -130,7 +130,10 @@ Box ReadBox(HWND window) {
 void PressOn(const Box& box, Press press) {
   switch (press.action) {
     case Action::Button:
-      PostMessageA(GetDlgItem(box.window, press.button), BM_CLICK, 0, 0);
+      // What a click sends the box; a click itself needs the box to be the
+      // active window, which Windows may not let a box of another process be.
+      PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(press.button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(box.window, press.button)));
       break;
     case Action::Escape:
       PostMessageA(box.window, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -243,6 +246,8 @@ BatchRun RunBatch(const std::string& batch, const std::string& caption, const st
   CloseHandle(process.hProcess);
   return run;
 }
+
+bool OnWine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
 
 std::string ThisDirectory() {
   char path[MAX_PATH];

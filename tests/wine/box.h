@@ -64,6 +64,10 @@ BatchRun RunBatch(const std::string& batch, const std::string& caption, const st
 std::string Shown(const std::string& bytes);
 std::string FirstDifference(const std::string& seen, const std::string& expected);
 
+// Wine, rather than Windows: its ntdll exports wine_get_version. Where the
+// two differ, the tests expect what Windows does and name what Wine does.
+bool OnWine();
+
 std::string ThisDirectory();
 // A copy of the Yelpit.exe beside this driver in a folder of its own,
 // without the manifest: what runs where the file is left behind.
@@ -79,6 +83,8 @@ int CheckResources(const std::vector<std::string>& executables);
 constexpr char kUnseenStation[] = "YelpitUnseen", kUnseenDesktop[] = "YelpitUnseen\\Default";
 HDESK MakeUnseenDesktop();
 int RunUnseenCases();
+// Prints whether this window station is visible, the screen size and the sessions.
+int DescribeDesktop();
 
 // Boxes written in the script of this ANSI code page, which the locale must
 // give; under 1252 also the batch file saved in OEM code page 850.

@@ -249,6 +249,7 @@ int main(int argc, char* argv[]) {
   if (mode == "boxes") return RunBoxCases(argc > 2 ? argv[2] : nullptr);
   if (mode == "batch" && argc > 2) return RunBatchCases(argv[2]);
   if (mode == "unseen") return RunUnseenCases();
+  if (mode == "desktop") return DescribeDesktop();
   if (mode == "code-page" && argc > 2) return RunCodePageCases(std::atoi(argv[2]), argc > 3 ? argv[3] : "");
   if (mode == "resources") return CheckResources(std::vector<std::string>(argv + 2, argv + argc));
   // For scripts: wait for a box with this caption, then press a button on it.
@@ -258,8 +259,9 @@ int main(int argc, char* argv[]) {
     if (window) PressOn(ReadBox(window), {Action::Button, std::atoi(argv[3])});
     return window ? 0 : 1;
   }
-  std::fprintf(stderr,
-               "usage: box_driver boxes [PROGRAM] | batch DIRECTORY | unseen | code-page CP [EXAMPLES]\n"
-               "                  | resources EXE... | wait CAPTION | press CAPTION BUTTON-ID\n");
+  std::fprintf(
+      stderr,
+      "usage: box_driver boxes [PROGRAM] | batch DIRECTORY | unseen | desktop | code-page CP [EXAMPLES]\n"
+      "                  | resources EXE... | wait CAPTION | press CAPTION BUTTON-ID\n");
   return 2;
 }

@@ -1,7 +1,13 @@
 // Yelpit.exe where nobody can see a box: on a window station without a
 // display, as under a scheduled task run with nobody logged on, a service or
-// a remote shell.
+// a remote shell. A box asked for with a service style goes to the user at
+// the console instead; on Windows the driver answers it there. Wine cannot
+// send such a box, so there a stand-in wtsapi32.dll shows what Yelpit sends.
 #include <windows.h>
+// These need windows.h first.
+#include <shlobj.h>
+#include <tlhelp32.h>
+#include <wtsapi32.h>
 
 #include <cstdio>
 #include <string>
@@ -11,58 +17,226 @@
 namespace driver {
 namespace {
 
+enum class Outcome {
+  ZeroAtOnce,     // the run ends with 0 at once
+  ToTheConsole,   // on Windows the box reaches this session and Yes is pressed; Wine's wtsapi32.dll
+                  // can neither tell who is signed in nor send a box, so there: 0 at once
+  StandIn,        // under Wine, to the stand-in in the system folder, which answers No
+  StandInNobody,  // the same with nobody signed in at the console: 0 at once
+  StandInBeside,  // the stand-in beside Yelpit.exe only, where it must never be loaded: 0 at once
+};
+
 struct UnseenCase {
   std::string name, commandLine;
-  bool boxRequested;  // false: the run ends with 0 at once
+  Outcome outcome;
+  std::string sent = {};  // StandIn: what it must receive, after the session
 };
+
+const std::string kRestart = "Yelpit Restart now? /c:Updates /t:MB_YESNO,MB_ICONQUESTION,MB_DEFBUTTON2,";
 
 const UnseenCase kUnseenCases[] = {
-    {"a plain message", "Yelpit Hello", false},
+    {"a plain message", "Yelpit Hello", Outcome::ZeroAtOnce},
     {"the typical Yes/No box", "Yelpit Hello Word, are you ready? /c:Greeting /t:MB_ICONEXCLAMATION,MB_YESNO",
-     false},
-    {"help", "Yelpit /?", false},
-    {"MB_SERVICE_NOTIFICATION", "Yelpit Backup done /c:Backup /t:MB_SERVICE_NOTIFICATION", true},
-    {"MB_DEFAULT_DESKTOP_ONLY", "Yelpit Backup done /c:Backup /t:MB_DEFAULT_DESKTOP_ONLY,MB_YESNO", true},
+     Outcome::ZeroAtOnce},
+    {"help", "Yelpit /?", Outcome::ZeroAtOnce},
+    {"MB_SERVICE_NOTIFICATION", kRestart + "MB_SERVICE_NOTIFICATION", Outcome::ToTheConsole},
+    {"MB_DEFAULT_DESKTOP_ONLY", kRestart + "MB_DEFAULT_DESKTOP_ONLY", Outcome::ToTheConsole},
+    // The service bits go; the buttons, icon, default button and the rest stay.
+    {"MB_SERVICE_NOTIFICATION, to the stand-in", kRestart + "MB_SERVICE_NOTIFICATION,MB_TOPMOST",
+     Outcome::StandIn, "caption \"Updates\", text \"Restart now?\", style 0x40124, timeout 0, wait 1"},
+    {"MB_SERVICE_NOTIFICATION, nobody signed in", kRestart + "MB_SERVICE_NOTIFICATION",
+     Outcome::StandInNobody},
+    {"MB_SERVICE_NOTIFICATION, a wtsapi32.dll beside Yelpit.exe", kRestart + "MB_SERVICE_NOTIFICATION",
+     Outcome::StandInBeside},
 };
 
-DWORD ExitCode(HANDLE process) {
-  DWORD code = 0;
-  GetExitCodeProcess(process, &code);
+DWORD Session() {
+  DWORD session = 0;
+  ProcessIdToSessionId(GetCurrentProcessId(), &session);
+  return session;
+}
+
+// The exit code of a started process, or STILL_ACTIVE when it was still
+// running after kPatienceMs and had to be ended.
+DWORD Finish(const PROCESS_INFORMATION& process) {
+  DWORD code = STILL_ACTIVE;
+  if (WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process.hProcess, &code);
+  } else {
+    TerminateProcess(process.hProcess, 99);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
   return code;
 }
 
-BOOL CALLBACK NoteBox(HWND window, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) != "#32770") return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
+// Runs a command line, hidden.
+DWORD Run(std::string commandLine) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &process)
+             ? Finish(process)
+             : GetLastError();
 }
 
-// Ends the process and says why if it does not end with 0 at once, or, when
-// a box is to be requested, if none appears on the desktop while it runs.
-std::string Check(const UnseenCase& c, HDESK desktop, HANDLE process) {
-  if (!c.boxRequested) {
-    if (WaitForSingleObject(process, kPatienceMs) != WAIT_OBJECT_0) {
-      TerminateProcess(process, 99);
-      return "still running after " + std::to_string(kPatienceMs / 1000) + " s: it hangs";
-    }
-    const DWORD code = ExitCode(process);
-    return code == 0 ? "" : "exit code " + std::to_string(code);
+// A box sent to a session is drawn by the session's csrss, at SYSTEM's level,
+// which Windows lets no lower process read or press. So the driver presses
+// it through a copy of itself started with the token of this session's
+// winlogon. Gives what went wrong, or nothing.
+std::string PressAsSystem(const std::string& caption, int button) {
+  HANDLE token = nullptr, system = nullptr;
+  TOKEN_PRIVILEGES debug{1, {{{0, 0}, SE_PRIVILEGE_ENABLED}}};
+  if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token) &&
+      LookupPrivilegeValueA(nullptr, "SeDebugPrivilege", &debug.Privileges[0].Luid)) {
+    AdjustTokenPrivileges(token, FALSE, &debug, 0, nullptr, nullptr);
   }
-  for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
-    HWND box = nullptr;
-    EnumDesktopWindows(desktop, NoteBox, reinterpret_cast<LPARAM>(&box));
-    if (box) {
-      TerminateProcess(process, 99);
-      return {};
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot, &entry); more && !system;
+       more = Process32Next(snapshot, &entry)) {
+    DWORD session = 0;
+    if (_stricmp(entry.szExeFile, "winlogon.exe") != 0 ||
+        !ProcessIdToSessionId(entry.th32ProcessID, &session) || session != Session()) {
+      continue;
     }
-    if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0) {
-      return "ended with " + std::to_string(ExitCode(process)) + " without asking for a box";
+    const HANDLE winlogon = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+    if (winlogon && OpenProcessToken(winlogon, TOKEN_DUPLICATE | TOKEN_QUERY, &token)) {
+      DuplicateTokenEx(token, MAXIMUM_ALLOWED, nullptr, SecurityImpersonation, TokenPrimary, &system);
     }
+    if (winlogon) CloseHandle(winlogon);
   }
-  TerminateProcess(process, 99);
-  return "no box appeared on its desktop";
+  CloseHandle(snapshot);
+  if (!system) return "no SYSTEM token of this session's winlogon, error " + std::to_string(GetLastError());
+  wchar_t driver[MAX_PATH], desktop[] = L"winsta0\\default";
+  GetModuleFileNameW(nullptr, driver, MAX_PATH);
+  std::wstring line = L"\"" + std::wstring(driver) + L"\" press \"" +
+                      std::wstring(caption.begin(), caption.end()) + L"\" " + std::to_wstring(button);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.lpDesktop = desktop;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessWithTokenW(system, 0, nullptr, line.data(), 0, nullptr, nullptr, &startup, &process)) {
+    return "could not start the driver as SYSTEM, error " + std::to_string(GetLastError());
+  }
+  return Finish(process) == 0 ? "" : "no box \"" + caption + "\" reached this session to press";
+}
+
+// Runs Yelpit where nobody can see it; on Windows presses Yes on the box
+// with this caption where it reaches the console. Gives what went wrong.
+std::string RunUnseen(const std::string& yelpit, std::string commandLine, DWORD expected,
+                      const std::string& pressed = {}) {
+  std::string where = kUnseenDesktop;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.lpDesktop = where.data();
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(yelpit.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return "could not start, error " + std::to_string(GetLastError());
+  }
+  const std::string problem = pressed.empty() ? "" : PressAsSystem(pressed, IDYES);
+  const DWORD code = Finish(process);
+  if (!problem.empty()) return problem;
+  if (code == STILL_ACTIVE)
+    return "still running after " + std::to_string(kPatienceMs / 1000) + " s: it hangs";
+  return code == expected ? "" : "exit code " + std::to_string(code);
+}
+
+// Runs with the stand-in as the system's wtsapi32.dll, or beside Yelpit.exe,
+// and puts Wine's back afterwards; first too, should an earlier run have been cut short.
+std::string WithStandIn(const UnseenCase& c) {
+  char folder[MAX_PATH];
+  GetSystemDirectoryA(folder, MAX_PATH);
+  const std::string system = std::string(folder) + "\\wtsapi32.dll", saved = system + ".yelpit";
+  const std::string standIn = ThisDirectory() + "wtsapi32-standin.dll", log = ThisDirectory() + "standin.log";
+  std::string yelpit = ThisDirectory() + "Yelpit.exe";
+  MoveFileExA(saved.c_str(), system.c_str(), MOVEFILE_REPLACE_EXISTING);
+  DeleteFileA(log.c_str());
+  if (c.outcome == Outcome::StandInBeside) {
+    const std::string beside = ThisDirectory() + "planted\\";
+    CreateDirectoryA(beside.c_str(), nullptr);
+    CopyFileA(yelpit.c_str(), (beside + "Yelpit.exe").c_str(), FALSE);
+    CopyFileA(standIn.c_str(), (beside + "wtsapi32.dll").c_str(), FALSE);
+    yelpit = beside + "Yelpit.exe";
+  } else if (!MoveFileExA(system.c_str(), saved.c_str(), MOVEFILE_REPLACE_EXISTING) ||
+             !CopyFileA(standIn.c_str(), system.c_str(), FALSE)) {
+    return "could not put the stand-in in " + system;
+  }
+  // Wine loads its own wtsapi32.dll unless told to prefer a native one, for Yelpit.exe only.
+  const char overrides[] = "Software\\Wine\\AppDefaults\\Yelpit.exe\\DllOverrides";
+  RegSetKeyValueA(HKEY_CURRENT_USER, overrides, "wtsapi32", REG_SZ, "native,builtin", 15);
+  SetEnvironmentVariableA("YELPIT_STANDIN_LOG", log.c_str());
+  SetEnvironmentVariableA("YELPIT_STANDIN_NOBODY", c.outcome == Outcome::StandInNobody ? "1" : nullptr);
+  const std::string problem = RunUnseen(yelpit, c.commandLine, c.outcome == Outcome::StandIn ? IDNO : 0);
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, overrides, "wtsapi32");
+  if (c.outcome != Outcome::StandInBeside)
+    MoveFileExA(saved.c_str(), system.c_str(), MOVEFILE_REPLACE_EXISTING);
+
+  char sent[512] = "";
+  if (FILE* file = std::fopen(log.c_str(), "rb")) {
+    sent[std::fread(sent, 1, sizeof sent - 1, file)] = '\0';
+    std::fclose(file);
+  }
+  const std::string session = "session " + std::to_string(WTSGetActiveConsoleSessionId()) + ", ";
+  if (!problem.empty()) return problem;
+  if (c.outcome == Outcome::StandIn && sent != session + c.sent)
+    return "the stand-in was sent " + Shown(sent);
+  if (c.outcome != Outcome::StandIn && *sent) return "the stand-in was still sent " + Shown(sent);
+  return {};
+}
+
+// The result of one case, "skip: why" where it cannot run here.
+std::string Check(const UnseenCase& c) {
+  if (c.outcome >= Outcome::StandIn) {
+    return OnWine() ? WithStandIn(c) : "skip: the system's wtsapi32.dll is replaced under Wine only";
+  }
+  const bool answered = c.outcome == Outcome::ToTheConsole && !OnWine();
+  if (answered && Session() != WTSGetActiveConsoleSessionId()) {
+    return "skip: this session is not the one at the console, where such a box goes";
+  }
+  return RunUnseen(ThisDirectory() + "Yelpit.exe", c.commandLine, answered ? IDYES : 0,
+                   answered ? "Updates" : "");
+}
+
+// Windows only: a one-shot scheduled task runs Yelpit as SYSTEM, in session
+// 0, which nobody sees; the box must reach this session at the console, and
+// the task record the button pressed there.
+std::string CheckFromSystem() {
+  if (OnWine()) return "skip: Wine runs no scheduled tasks";
+  if (Session() != WTSGetActiveConsoleSessionId()) return "skip: this session is not the one at the console";
+  if (!IsUserAnAdmin()) return "skip: only an elevated driver can run a task as SYSTEM";
+  const std::string task = " /TN YelpitFromSystem";
+  if (Run("schtasks /Create /F /RU SYSTEM /SC ONCE /ST 00:00" + task + " /TR \"\\\"" + ThisDirectory() +
+          "Yelpit.exe\\\" Restart now? /c:Yelpit from SYSTEM /t:MB_YESNO,MB_SERVICE_NOTIFICATION\"") != 0) {
+    return "schtasks could not make the task";
+  }
+  std::string problem = Run("schtasks /Run" + task) == 0 ? PressAsSystem("Yelpit from SYSTEM", IDYES)
+                                                         : "schtasks could not start the task";
+  // 0x41301: still running; 0x41303: not yet started.
+  DWORD result = 0x41303;
+  for (DWORD waited = 0; problem.empty() && (result == 0x41301 || result == 0x41303) && waited < kPatienceMs;
+       waited += 500) {
+    Sleep(500);
+    result =
+        Run("powershell -NoProfile -Command exit (Get-ScheduledTaskInfo -TaskName YelpitFromSystem)"
+            ".LastTaskResult");
+  }
+  if (problem.empty() && result != IDYES) problem = "the task recorded " + std::to_string(result);
+  Run("schtasks /Delete /F" + task);
+  return problem;
+}
+
+void Print(const std::string& what, const std::string& problem, const char* done, int& passed, int& failed) {
+  const bool skipped = problem.rfind("skip: ", 0) == 0;
+  const char* mark = skipped ? "skip" : problem.empty() ? "ok  " : "FAIL";
+  std::printf("%s %s: %s\n", mark, what.c_str(),
+              skipped           ? problem.c_str() + 6
+              : problem.empty() ? done
+                                : problem.c_str());
+  if (!skipped) (problem.empty() ? passed : failed)++;
 }
 
 }  // namespace
@@ -78,34 +252,33 @@ HDESK MakeUnseenDesktop() {
   return desktop;
 }
 
+int DescribeDesktop() {
+  USEROBJECTFLAGS flags{};
+  GetUserObjectInformationA(GetProcessWindowStation(), UOI_FLAGS, &flags, sizeof flags, nullptr);
+  std::printf("window station %s; screen %dx%d; session %lu, at the console: session %lu%s\n",
+              flags.dwFlags & WSF_VISIBLE ? "visible (WSF_VISIBLE)" : "NOT visible",
+              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), Session(),
+              WTSGetActiveConsoleSessionId(), OnWine() ? "; Wine" : "");
+  return 0;
+}
+
 int RunUnseenCases() {
-  const HDESK desktop = MakeUnseenDesktop();
-  if (!desktop) {
+  if (!MakeUnseenDesktop()) {
     std::printf("FAIL could not make a window station and desktop, error %lu\n", GetLastError());
     return 1;
   }
-  const std::string yelpit = ThisDirectory() + "Yelpit.exe";
   int passed = 0, failed = 0;
   for (const UnseenCase& c : kUnseenCases) {
-    std::string commandLine = c.commandLine, where = kUnseenDesktop;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.lpDesktop = where.data();
-    PROCESS_INFORMATION process{};
-    std::string problem;
-    if (CreateProcessA(yelpit.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-      problem = Check(c, desktop, process.hProcess);
-      CloseHandle(process.hThread);
-      CloseHandle(process.hProcess);
-    } else {
-      problem = "could not start, error " + std::to_string(GetLastError());
-    }
-    std::printf("%s where nobody can see it, %s: %s\n", problem.empty() ? "ok  " : "FAIL", c.name.c_str(),
-                problem.empty() ? (c.boxRequested ? "the box was still requested" : "exit code 0 at once")
-                                : problem.c_str());
-    (problem.empty() ? passed : failed)++;
+    const bool answered = c.outcome == Outcome::ToTheConsole && !OnWine();
+    const char* done = c.outcome == Outcome::StandIn ? "the stand-in received it and answered No"
+                       : answered                    ? "it reached the console, where Yes was pressed"
+                       : OnWine() && c.outcome == Outcome::ToTheConsole
+                           ? "Wine cannot send it on: exit code 0 at once"
+                           : "exit code 0 at once";
+    Print("where nobody can see it, " + c.name, Check(c), done, passed, failed);
   }
+  Print("a scheduled task as SYSTEM", CheckFromSystem(), "its box reached the console; the task recorded Yes",
+        passed, failed);
   return Report(passed, failed);
 }
 
