@@ -5,8 +5,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+log=$(mktemp) junit=$(mktemp)
+trap 'rm -f "$log" "$junit"' EXIT
 passed=0 failed=0 skipped=0 summary=""
 for preset in native sanitize win32 win64; do
   echo "=== $preset"
@@ -17,7 +17,7 @@ for preset in native sanitize win32 win64; do
     continue
   fi
   status=0
-  ctest --preset "$preset" --output-log "$log" || status=$?
+  ctest --preset "$preset" --output-log "$log" --output-junit "$junit" || status=$?
   # ctest gives each test a line that ends in its outcome and its time.
   results=$(grep -E '^ *[0-9]+/[0-9]+ +Test +#[0-9]+: ' "$log" || true)
   ok=$(printf '%s\n' "$results" | grep -c ' Passed ' || true)
@@ -27,7 +27,9 @@ for preset in native sanitize win32 win64; do
   [ "$status" = 0 ] || [ "$bad" != 0 ] || { bad=1 && names=ctest; }
   passed=$((passed + ok)) failed=$((failed + bad)) skipped=$((skipped + skip))
   line="$preset: $ok passed, $bad failed"
-  [ "$skip" = 0 ] || line="$line, $skip skipped"
+  # A test that skips says why on a line of its own, "SKIPPED: why".
+  why=$(grep -o 'SKIPPED: [^<&]*' "$junit" | sed 's/^SKIPPED: //' | sort -u | paste -sd ';' | sed 's/;/; /g')
+  [ "$skip" = 0 ] || line="$line, $skip skipped${why:+ ($why)}"
   [ "$bad" = 0 ] || line="$line; failed: $(echo $names | sed 's/ /, /g')"
   summary="$summary$line
 "

@@ -10,7 +10,7 @@ src=$1 build=$2
 . "$src/tests/check_setup.sh"
 unset YELPIT_SIGN_PFX YELPIT_SIGN_PASSWORD YELPIT_SIGN_TIMESTAMP_URL SOURCE_DATE_EPOCH
 for dir in first "second elsewhere"; do
-  cmake -S "$src" -B "$work/$dir" --toolchain "$src/cmake/mingw-i686.cmake" \
+  cmake -S "$src" -B "$work/$dir" --toolchain "$src/cmake/Linux/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null
   cmake --build "$work/$dir" --target package checksums -j2 >/dev/null
   sleep 1  # so that the second build's files have other times
