@@ -14,13 +14,16 @@ export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
 export WINEPREFIX=$root/build/wineprefix-$bits
 if [ "$bits" = 32 ]; then
   export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32
-  # The package mirror may not have had it, or the kernel may have 32-bit
-  # support switched off (ia32_emulation=off).
-  if [ ! -x "$WINELOADER" ]; then
+  # The kernel may have 32-bit support switched off (ia32_emulation=off), or
+  # the package mirror may not have had 32-bit Wine.
+  if [ -e /lib/ld-linux.so.2 ] && ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+    echo "SKIPPED: this kernel cannot run 32-bit programs, so 32-bit Wine cannot start" >&2
+    exit 77
+  elif [ ! -x "$WINELOADER" ]; then
     echo "SKIPPED: 32-bit Wine (wine32:i386) is not installed" >&2
     exit 77
   elif ! "$WINELOADER" --version >/dev/null 2>&1; then
-    echo "SKIPPED: this kernel cannot run 32-bit programs, so 32-bit Wine cannot start" >&2
+    echo "SKIPPED: 32-bit Wine is installed but does not start" >&2
     exit 77
   fi
 else
