@@ -1,9 +1,11 @@
 # Packs the release zip: Yelpit.exe, its manifest and their sums, the README,
-# the LICENSE, the guides and the examples. When YELPIT_SIGN_PFX is set (read
+# the LICENSE, the guides and the examples; beside it, the winget and Scoop
+# manifests that install it. When YELPIT_SIGN_PFX is set (read
 # here, at pack time, so no password lands in the CMake cache), the zip's
 # Yelpit.exe is signed and the sums list the signed file. Every entry carries
 # the time SOURCE_DATE_EPOCH gives, or else the time of the last commit.
-# Usage: cmake -DSOURCE_DIR=... -DPROGRAM=... -DMANIFEST=... -DZIP=... -DPYTHON=... -P pack_release.cmake
+# Usage: cmake -DSOURCE_DIR=... -DPROGRAM=... -DMANIFEST=... -DZIP=... -DPYTHON=...
+#   -DPACKAGE="VERSION;ARCHITECTURE;REPOSITORY;IDENTIFIER;PUBLISHER;COPYRIGHT;WEB;DESCRIPTION" -P pack_release.cmake
 set(stage "${ZIP}.contents")
 file(REMOVE_RECURSE "${stage}")
 file(COPY "${PROGRAM}" "${MANIFEST}" "${SOURCE_DIR}/README.md" "${SOURCE_DIR}/LICENSE" DESTINATION "${stage}")
@@ -34,4 +36,9 @@ execute_process(COMMAND "${PYTHON}" "${CMAKE_CURRENT_LIST_DIR}/pack_zip.py" "${s
 if(failed)
   message(FATAL_ERROR "${ZIP} could not be written")
 endif()
-message(STATUS "Packed ${ZIP}, its SHA-256 in ${ZIP}.sha256")
+execute_process(COMMAND "${PYTHON}" "${CMAKE_CURRENT_LIST_DIR}/write_package_manifests.py" "${ZIP}" ${PACKAGE}
+                        "${SOURCE_DIR}/LICENSE" RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "The winget and Scoop manifests could not be written")
+endif()
+message(STATUS "Packed ${ZIP}, its SHA-256 in ${ZIP}.sha256, winget's manifests in winget/ and Scoop's in yelpit.json")

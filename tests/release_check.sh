@@ -23,6 +23,23 @@ check "a rebuild matches the published sum" \
 check "two packs give the same zip, and its sum beside it" \
   'cmp "$first" "$second" && (cd "$work/second elsewhere" && sha256sum -c --quiet "$first.sha256")'
 
+# What winget and Scoop install from: the program's version and the zip's sum.
+version=$(python3 -c 'import struct, sys
+data = open(sys.argv[1], "rb").read()
+at = data.index(struct.pack("<I", 0xFEEF04BD)) + 8  # the fixed part of the version resource
+ms, ls = struct.unpack_from("<II", data, at)
+print("%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF))' "$work/first/Yelpit.exe")
+winget="$work/first/winget/manifests/y/YelpitDevelopers/Yelpit/$version"
+scoop_says() {
+  python3 -c 'import json, sys; m = json.load(open(sys.argv[1])); print(m["version"], m["hash"])' "$1/yelpit.json"
+}
+check "the winget manifests carry the program's version $version and the zip's sum" \
+  '[ "$(grep -h "^PackageVersion: " "$winget"/*.yaml | uniq -c | tr -s " ")" = " 3 PackageVersion: $version" ] &&
+   grep -qx "  InstallerSha256: $(sha256sum "$first" | cut -c1-64 | tr a-f A-F)" "$winget"/*.installer.yaml'
+check "so does the Scoop manifest" '[ "$(scoop_says "$work/first")" = "$version $(sha256sum "$first" | cut -c1-64)" ]'
+check "two packs give the same manifests" \
+  'diff -r "$work/first/winget" "$work/second elsewhere/winget" && cmp "$work/first/yelpit.json" "$work/second elsewhere/yelpit.json"'
+
 # Each entry's name, time and mode, and but for the signed ones its checksum.
 entries() {
   python3 -c 'import sys, zipfile
@@ -54,6 +71,8 @@ check "the signed zip's sums list the signed file" '(cd "$signed" && sha256sum -
 check "without its signature it is the unsigned build" \
   'osslsigncode remove-signature -in "$signed/Yelpit.exe" -out "$work/unsigned.exe" >/dev/null &&
    cmp "$work/unsigned.exe" "$work/first/Yelpit.exe"'
+check "the signed zip's Scoop manifest carries its sum" \
+  '[ "$(scoop_says "$work/second elsewhere")" = "$version $(sha256sum "$second" | cut -c1-64)" ]'
 check "apart from the signed file, the signed zip is the unsigned one" \
   '[ "$(entries "$second" Yelpit.exe SHA256SUMS)" = "$unsigned" ]'
 exit $((failed > 0))
