@@ -57,10 +57,10 @@ DWORD Session() {
 }
 
 // The exit code of a started process, or STILL_ACTIVE when it was still
-// running after kPatienceMs and had to be ended.
-DWORD Finish(const PROCESS_INFORMATION& process) {
+// running after `patience` and had to be ended.
+DWORD Finish(const PROCESS_INFORMATION& process, DWORD patience = kPatienceMs) {
   DWORD code = STILL_ACTIVE;
-  if (WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0) {
+  if (WaitForSingleObject(process.hProcess, patience) == WAIT_OBJECT_0) {
     GetExitCodeProcess(process.hProcess, &code);
   } else {
     TerminateProcess(process.hProcess, 99);
@@ -88,9 +88,11 @@ DWORD Run(std::string commandLine) {
 std::string PressAsSystem(const std::string& caption, int button) {
   HANDLE token = nullptr, system = nullptr;
   TOKEN_PRIVILEGES debug{1, {{{0, 0}, SE_PRIVILEGE_ENABLED}}};
-  if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token) &&
-      LookupPrivilegeValueA(nullptr, "SeDebugPrivilege", &debug.Privileges[0].Luid)) {
-    AdjustTokenPrivileges(token, FALSE, &debug, 0, nullptr, nullptr);
+  if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token)) {
+    if (LookupPrivilegeValueA(nullptr, "SeDebugPrivilege", &debug.Privileges[0].Luid)) {
+      AdjustTokenPrivileges(token, FALSE, &debug, 0, nullptr, nullptr);
+    }
+    CloseHandle(token);
   }
   const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   PROCESSENTRY32 entry{};
@@ -105,6 +107,7 @@ std::string PressAsSystem(const std::string& caption, int button) {
     const HANDLE winlogon = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
     if (winlogon && OpenProcessToken(winlogon, TOKEN_DUPLICATE | TOKEN_QUERY, &token)) {
       DuplicateTokenEx(token, MAXIMUM_ALLOWED, nullptr, SecurityImpersonation, TokenPrimary, &system);
+      CloseHandle(token);
     }
     if (winlogon) CloseHandle(winlogon);
   }
@@ -118,10 +121,14 @@ std::string PressAsSystem(const std::string& caption, int button) {
   startup.cb = sizeof startup;
   startup.lpDesktop = desktop;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessWithTokenW(system, 0, nullptr, line.data(), 0, nullptr, nullptr, &startup, &process)) {
-    return "could not start the driver as SYSTEM, error " + std::to_string(GetLastError());
-  }
-  return Finish(process) == 0 ? "" : "no box \"" + caption + "\" reached this session to press";
+  const BOOL started =
+      CreateProcessWithTokenW(system, 0, nullptr, line.data(), 0, nullptr, nullptr, &startup, &process);
+  const DWORD error = GetLastError();
+  CloseHandle(system);
+  if (!started) return "could not start the driver as SYSTEM, error " + std::to_string(error);
+  // It looks for the box for kPatienceMs itself.
+  return Finish(process, 2 * kPatienceMs) == 0 ? ""
+                                               : "no box \"" + caption + "\" reached this session to press";
 }
 
 // Runs Yelpit where nobody can see it; on Windows presses Yes on the box
