@@ -263,6 +263,17 @@ std::string YelpitWithoutManifest() {
   return folder + "Yelpit.exe";
 }
 
+void Tally::Tell(const std::string& what, const std::string& problem, const std::string& done) {
+  const bool skipped = problem.rfind("skip: ", 0) == 0;
+  const std::string said = skipped ? problem.substr(6) : problem.empty() ? done : problem;
+  std::printf("%s %s%s%s\n",
+              skipped           ? "skip"
+              : problem.empty() ? "ok  "
+                                : "FAIL",
+              what.c_str(), said.empty() ? "" : ": ", said.c_str());
+  if (!skipped) (problem.empty() ? passed : failed)++;
+}
+
 int Report(int passed, int failed) {
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;

@@ -74,6 +74,14 @@ std::string ThisDirectory();
 std::string YelpitWithoutManifest();
 int Report(int passed, int failed);
 
+// Counts a mode's cases and prints a line for each: "ok" or "FAIL" with what
+// went wrong, or "skip" with why, for a problem that starts with "skip: ".
+struct Tally {
+  int passed = 0, failed = 0;
+  void Tell(const std::string& what, const std::string& problem, const std::string& done = {});
+  int Report() const { return driver::Report(passed, failed); }
+};
+
 int CheckResources(const std::vector<std::string>& executables);
 
 // A window station of the driver's own, without a display, and its desktop:

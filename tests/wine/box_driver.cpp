@@ -119,25 +119,22 @@ int RunBoxCases(const char* program) {
   CreateDirectoryA(spacedDir.c_str(), nullptr);
   CopyFileA(yelpit.c_str(), (spacedDir + "Yelpit.exe").c_str(), FALSE);
 
-  int passed = 0, failed = 0;
+  Tally tally;
   for (const Case& c : BoxCases(spacedDir + "Yelpit.exe")) {
     if (program && c.name.rfind("typical", 0) != 0) continue;
-    const Run run = StartAndPress(c.program.empty() ? yelpit : c.program, c.commandLine, c.press);
-    const std::string problem = Check(c, run);
-    std::printf("%s %s%s%s\n", problem.empty() ? "ok  " : "FAIL", c.name.c_str(), problem.empty() ? "" : ": ",
-                problem.c_str());
-    (problem.empty() ? passed : failed)++;
+    tally.Tell(c.name,
+               Check(c, StartAndPress(c.program.empty() ? yelpit : c.program, c.commandLine, c.press)));
   }
 
-  if (program) return Report(passed, failed);
+  if (program) return tally.Report();
   // The same program linked with an allocator that always fails.
   const Run run =
       StartAndPress(ThisDirectory() + "Yelpit-no-memory.exe", "Yelpit Is there memory left?", {Action::None});
-  const bool ok = run.started && !run.boxShown && run.exited && run.exitCode == 255;
-  std::printf("%s without memory: %s, exit code %lu\n", ok ? "ok  " : "FAIL",
-              run.boxShown ? "a box" : "no box", static_cast<unsigned long>(run.exitCode));
-  (ok ? passed : failed)++;
-  return Report(passed, failed);
+  const std::string seen =
+      std::string(run.boxShown ? "a box" : "no box") + ", exit code " + std::to_string(run.exitCode);
+  tally.Tell("without memory", run.started && !run.boxShown && run.exited && run.exitCode == 255 ? "" : seen,
+             seen);
+  return tally.Report();
 }
 
 // Where a batch file runs: unpacked from the release zip, one folder below
@@ -213,7 +210,7 @@ bool SameLines(const std::string& seen, const std::string& expected) {
 
 int RunBatchCases(const std::string& directory) {
   const HDESK unseen = MakeUnseenDesktop();
-  int passed = 0, failed = 0;
+  Tally tally;
   for (const BatchCase& c : kBatchCases) {
     const bool seen = !c.presses.empty();
     // The folder cmd starts in (empty: the driver's), and the batch file.
@@ -235,13 +232,11 @@ int RunBatchCases(const std::string& directory) {
     std::string presses;
     for (const int id : c.presses) presses += " " + std::to_string(id);
     const char* where[] = {"", " without Yelpit.exe"};
-    std::printf("%s %s%s, %s: %s%s%s\n", problem.empty() ? "ok  " : "FAIL", c.file.c_str(),
-                where[static_cast<int>(c.where)],
-                seen ? ("buttons" + presses).c_str() : "where nobody can see it", Shown(run.output).c_str(),
-                problem.empty() ? "" : "; ", problem.c_str());
-    (problem.empty() ? passed : failed)++;
+    tally.Tell(c.file + where[static_cast<int>(c.where)] + ", " +
+                   (seen ? "buttons" + presses : "where nobody can see it") + ": " + Shown(run.output),
+               problem);
   }
-  return Report(passed, failed);
+  return tally.Report();
 }
 
 }  // namespace

@@ -115,7 +115,7 @@ std::string Check(const UnicodeCase& c, const Run& run) {
 }  // namespace
 
 int RunCodePageCases(UINT codePage, const std::string& examples) {
-  int passed = 0, failed = 0;
+  Tally tally;
   if (GetACP() != codePage) {
     std::printf("FAIL the ANSI code page is %u, not %u: is the locale generated (locale -a)?\n", GetACP(),
                 codePage);
@@ -132,17 +132,13 @@ int RunCodePageCases(UINT codePage, const std::string& examples) {
     } else {
       problem = Check(c, StartAndPress(withoutManifest, line, {Action::Button, c.press}));
     }
-    std::printf("%s code page %u, %s%s%s\n", problem.empty() ? "ok  " : "FAIL", codePage, c.name.c_str(),
-                problem.empty() ? "" : ": ", problem.c_str());
-    (problem.empty() ? passed : failed)++;
+    tally.Tell("code page " + std::to_string(codePage) + ", " + c.name, problem);
   }
   for (const UnicodeCase& c : kUnicodeCases) {
     if (codePage != 1252 && codePage != 1251) continue;
     const std::string yelpit = c.manifest ? ThisDirectory() + "Yelpit.exe" : withoutManifest;
-    const std::string problem = Check(c, StartAndPress(yelpit, c.commandLine, {Action::Button, c.press}));
-    std::printf("%s code page %u, in Unicode, %s%s%s\n", problem.empty() ? "ok  " : "FAIL", codePage,
-                c.name.c_str(), problem.empty() ? "" : ": ", problem.c_str());
-    (problem.empty() ? passed : failed)++;
+    tally.Tell("code page " + std::to_string(codePage) + ", in Unicode, " + c.name,
+               Check(c, StartAndPress(yelpit, c.commandLine, {Action::Button, c.press})));
   }
 
   // cmd.exe reads a batch file in the OEM code page; one saved in 850 shows
@@ -152,13 +148,12 @@ int RunCodePageCases(UINT codePage, const std::string& examples) {
     const std::wstring text = L"Größe der Sendung prüfen? Zurück zum Café.";
     const bool ok = GetOEMCP() == 850 && run.boxes.size() == 1 && run.boxes[0].wideText == text &&
                     run.output == "Checked.\r\n";
-    std::printf("%s accents.bat, saved in code page 850, under OEM code page %u: %s, printed %s\n",
-                ok ? "ok  " : "FAIL", GetOEMCP(),
-                run.boxes.empty() ? "no box" : Shown(InCodePage(1252, run.boxes[0].wideText)).c_str(),
-                Shown(run.output).c_str());
-    (ok ? passed : failed)++;
+    const std::string seen = (run.boxes.empty() ? "no box" : Shown(InCodePage(1252, run.boxes[0].wideText))) +
+                             ", printed " + Shown(run.output);
+    tally.Tell("accents.bat, saved in code page 850, under OEM code page " + std::to_string(GetOEMCP()),
+               ok ? "" : seen, seen);
   }
-  return Report(passed, failed);
+  return tally.Report();
 }
 
 }  // namespace driver

@@ -236,16 +236,6 @@ std::string CheckFromSystem() {
   return problem;
 }
 
-void Print(const std::string& what, const std::string& problem, const char* done, int& passed, int& failed) {
-  const bool skipped = problem.rfind("skip: ", 0) == 0;
-  const char* mark = skipped ? "skip" : problem.empty() ? "ok  " : "FAIL";
-  std::printf("%s %s: %s\n", mark, what.c_str(),
-              skipped           ? problem.c_str() + 6
-              : problem.empty() ? done
-                                : problem.c_str());
-  if (!skipped) (problem.empty() ? passed : failed)++;
-}
-
 }  // namespace
 
 HDESK MakeUnseenDesktop() {
@@ -274,19 +264,17 @@ int RunUnseenCases() {
     std::printf("FAIL could not make a window station and desktop, error %lu\n", GetLastError());
     return 1;
   }
-  int passed = 0, failed = 0;
+  Tally tally;
   for (const UnseenCase& c : kUnseenCases) {
-    const bool answered = c.outcome == Outcome::ToTheConsole && !OnWine();
-    const char* done = c.outcome == Outcome::StandIn ? "the stand-in received it and answered No"
-                       : answered                    ? "it reached the console, where Yes was pressed"
-                       : OnWine() && c.outcome == Outcome::ToTheConsole
-                           ? "Wine cannot send it on: exit code 0 at once"
-                           : "exit code 0 at once";
-    Print("where nobody can see it, " + c.name, Check(c), done, passed, failed);
+    const char* done = c.outcome == Outcome::StandIn        ? "the stand-in received it and answered No"
+                       : c.outcome != Outcome::ToTheConsole ? "exit code 0 at once"
+                       : OnWine()                           ? "Wine cannot send it on: exit code 0 at once"
+                                                            : "it reached the console, where Yes was pressed";
+    tally.Tell("where nobody can see it, " + c.name, Check(c), done);
   }
-  Print("a scheduled task as SYSTEM", CheckFromSystem(), "its box reached the console; the task recorded Yes",
-        passed, failed);
-  return Report(passed, failed);
+  tally.Tell("a scheduled task as SYSTEM", CheckFromSystem(),
+             "its box reached the console; the task recorded Yes");
+  return tally.Report();
 }
 
 }  // namespace driver
