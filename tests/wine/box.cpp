@@ -274,7 +274,7 @@ void Tally::Tell(const std::string& what, const std::string& problem, const std:
   if (!skipped) (problem.empty() ? passed : failed)++;
 }
 
-int Report(int passed, int failed) {
+int Tally::Report() const {
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }

@@ -72,14 +72,14 @@ std::string ThisDirectory();
 // A copy of the Yelpit.exe beside this driver in a folder of its own,
 // without the manifest: what runs where the file is left behind.
 std::string YelpitWithoutManifest();
-int Report(int passed, int failed);
 
 // Counts a mode's cases and prints a line for each: "ok" or "FAIL" with what
 // went wrong, or "skip" with why, for a problem that starts with "skip: ".
 struct Tally {
   int passed = 0, failed = 0;
   void Tell(const std::string& what, const std::string& problem, const std::string& done = {});
-  int Report() const { return driver::Report(passed, failed); }
+  // Prints "N passed, N failed" and gives the driver's exit code.
+  int Report() const;
 };
 
 int CheckResources(const std::vector<std::string>& executables);

@@ -13,14 +13,13 @@
 namespace driver {
 namespace {
 
+// One file's checks, each a line of the tally: "ok   FILE: what" or "FAIL FILE: what".
 struct Checks {
   std::string file;
-  int passed = 0, failed = 0;
+  Tally& tally;
 
-  void Expect(bool ok, const std::string& what) {
-    std::printf("%s %s: %s\n", ok ? "ok  " : "FAIL", file.c_str(), what.c_str());
-    (ok ? passed : failed)++;
-  }
+  void Expect(bool ok, const std::string& what) { tally.Tell(file, ok ? "" : what, what); }
+  void Skip(const std::string& why) { tally.Tell(file, "skip: " + why); }
 };
 
 const std::pair<const char*, const char*> kStrings[] = {
@@ -172,8 +171,7 @@ void CheckHelpCaption(Checks& check, const std::string& fileVersion) {
   DWORD type = 0;
   const DWORD ownType = sizeof(void*) == 8 ? SCS_64BIT_BINARY : SCS_32BIT_BINARY;
   if (!GetBinaryTypeA(check.file.c_str(), &type) || type != ownType) {
-    std::printf("skip %s: not of this driver's bitness, so its help caption is not read\n",
-                check.file.c_str());
+    check.Skip("not of this driver's bitness, so its help caption is not read");
     return;
   }
   const Run run = StartAndPress(check.file, "Yelpit /?", {Action::Button, IDOK});
@@ -185,16 +183,14 @@ void CheckHelpCaption(Checks& check, const std::string& fileVersion) {
 }  // namespace
 
 int CheckResources(const std::vector<std::string>& executables) {
-  int passed = 0, failed = 0;
+  Tally tally;
   for (const std::string& file : executables) {
-    Checks check{file};
+    Checks check{file, tally};
     const std::string fileVersion = CheckVersionInfo(check);
     CheckResourceTable(check);
     CheckHelpCaption(check, fileVersion);
-    passed += check.passed;
-    failed += check.failed;
   }
-  return Report(passed, failed);
+  return tally.Report();
 }
 
 }  // namespace driver
