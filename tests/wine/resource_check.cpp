@@ -2,6 +2,7 @@
 // own APIs, the ones the shell uses for the file properties.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -184,7 +185,9 @@ void CheckHelpCaption(Checks& check, const std::string& fileVersion) {
 
 int CheckResources(const std::vector<std::string>& executables) {
   Tally tally;
-  for (const std::string& file : executables) {
+  for (std::string file : executables) {
+    // CMake names files with forward slashes, which LoadLibraryEx does not take.
+    std::replace(file.begin(), file.end(), '/', '\\');
     Checks check{file, tally};
     const std::string fileVersion = CheckVersionInfo(check);
     CheckResourceTable(check);

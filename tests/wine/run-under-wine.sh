@@ -12,19 +12,17 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
 export WINEPREFIX=$root/build/wineprefix-$bits
+. "$root/tests/cannot_run.sh"
 if [ "$bits" = 32 ]; then
   export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32
   # The kernel may have 32-bit support switched off (ia32_emulation=off), or
   # the package mirror may not have had 32-bit Wine.
   if [ -e /lib/ld-linux.so.2 ] && ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-    echo "SKIPPED: this kernel cannot run 32-bit programs, so 32-bit Wine cannot start" >&2
-    exit 77
+    cannot wine32 "this kernel cannot run 32-bit programs, so 32-bit Wine cannot start"
   elif [ ! -x "$WINELOADER" ]; then
-    echo "SKIPPED: 32-bit Wine (wine32:i386) is not installed" >&2
-    exit 77
+    cannot wine32 "32-bit Wine (wine32:i386) is not installed"
   elif ! "$WINELOADER" --version >/dev/null 2>&1; then
-    echo "SKIPPED: 32-bit Wine is installed but does not start" >&2
-    exit 77
+    cannot wine32 "32-bit Wine is installed but does not start"
   fi
 else
   export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64

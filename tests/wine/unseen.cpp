@@ -195,15 +195,25 @@ std::string WithStandIn(const UnseenCase& c) {
   return {};
 }
 
+// Why a box that Windows sends to the console cannot be answered from here;
+// empty when it can.
+std::string ConsoleOutOfReach() {
+  if (Session() != WTSGetActiveConsoleSessionId())
+    return CannotRunHere("console", "this session is not the one at the console, where such a box goes");
+  if (!IsUserAnAdmin())
+    return CannotRunHere("console",
+                         "only an elevated driver can press a box from a service, or run a task as SYSTEM");
+  return {};
+}
+
 // The result of one case, "skip: why" where it cannot run here.
 std::string Check(const UnseenCase& c) {
   if (c.outcome >= Outcome::StandIn) {
     return OnWine() ? WithStandIn(c) : "skip: the system's wtsapi32.dll is replaced under Wine only";
   }
   const bool answered = c.outcome == Outcome::ToTheConsole && !OnWine();
-  if (answered && Session() != WTSGetActiveConsoleSessionId()) {
-    return "skip: this session is not the one at the console, where such a box goes";
-  }
+  const std::string unreachable = answered ? ConsoleOutOfReach() : "";
+  if (!unreachable.empty()) return unreachable;
   return RunUnseen(ThisDirectory() + "Yelpit.exe", c.commandLine, answered ? IDYES : 0,
                    answered ? "Updates" : "");
 }
@@ -213,8 +223,7 @@ std::string Check(const UnseenCase& c) {
 // the task record the button pressed there.
 std::string CheckFromSystem() {
   if (OnWine()) return "skip: Wine runs no scheduled tasks";
-  if (Session() != WTSGetActiveConsoleSessionId()) return "skip: this session is not the one at the console";
-  if (!IsUserAnAdmin()) return "skip: only an elevated driver can run a task as SYSTEM";
+  if (const std::string unreachable = ConsoleOutOfReach(); !unreachable.empty()) return unreachable;
   const std::string task = " /TN YelpitFromSystem";
   if (Run("schtasks /Create /F /RU SYSTEM /SC ONCE /ST 00:00" + task + " /TR \"\\\"" + ThisDirectory() +
           "Yelpit.exe\\\" Restart now? /c:Yelpit from SYSTEM /t:MB_YESNO,MB_SERVICE_NOTIFICATION\"") != 0) {
