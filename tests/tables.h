@@ -33,6 +33,8 @@ inline const TailCase kTailCases[] = {
     {"   Hi there", "Hi there"},  // no program name at all
     {"Yelpit\xa0Hi x", "x"},      // 0xA0 is above 0x20, part of the name
     {"Yelpit\x7fHi x", "x"},
+    {"Yelpit! Hi", "Hi"},      // 0x21, the first byte above a space, is part of the name
+    {"Y Hi", "Hi"},            // a one-byte name
     {"Yelpit\0Hi"s, "\0Hi"s},  // an embedded NUL ends the name
     // UTF-8, as under the system setting that makes it the ANSI code page:
     // every byte of a multi-byte sequence is above 0x20, so none ends a name.
@@ -58,6 +60,7 @@ inline const ArgumentsCase kArgumentsCases[] = {
     {"Hello / c:X", "c:X", "", ""},
     {"/", "", "", ""},
     {"//", "", "", ""},
+    {"Hello/", "Hello", "", ""},  // an empty field changes nothing
     {"c:\\temp is full", "", "\\temp is full", ""},
     {"x:abc", "x:abc", "", ""},
     {"d:", "d:", "", ""},
@@ -131,6 +134,7 @@ inline const TypeCase kTypeCases[] = {
     {"\"MB_YESNO,MB_ICONSTOP", 0},
     {"\"", 0},
     {"\"\"", 0},
+    {"\"\",MB_YESNO", 0x4},
     {"MB_ICONSTOP,\"MB_YESNO", 0x14},
     {"MB_YESNO\xa0", 0},
     {std::string("MB_YESNO\0", 9), 0},

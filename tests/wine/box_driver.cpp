@@ -6,15 +6,45 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "messagebox/message_box.h"
 #include "tests/expected_help.h"
 #include "tests/wine/box.h"
 
 namespace {
 
 using namespace driver;
+
+// The style names as the platform's own header spells and values them.
+// clang-format off
+#define FROM_HEADER(name) {#name, name}
+constexpr StyleName kHeaderStyles[] = {
+    FROM_HEADER(MB_ABORTRETRYIGNORE), FROM_HEADER(MB_APPLMODAL), FROM_HEADER(MB_CANCELTRYCONTINUE),
+    FROM_HEADER(MB_DEFAULT_DESKTOP_ONLY), FROM_HEADER(MB_DEFBUTTON1), FROM_HEADER(MB_DEFBUTTON2),
+    FROM_HEADER(MB_DEFBUTTON3), FROM_HEADER(MB_DEFBUTTON4), FROM_HEADER(MB_HELP), FROM_HEADER(MB_ICONASTERISK),
+    FROM_HEADER(MB_ICONERROR), FROM_HEADER(MB_ICONEXCLAMATION), FROM_HEADER(MB_ICONHAND),
+    FROM_HEADER(MB_ICONINFORMATION), FROM_HEADER(MB_ICONQUESTION), FROM_HEADER(MB_ICONSTOP),
+    FROM_HEADER(MB_ICONWARNING), FROM_HEADER(MB_OK), FROM_HEADER(MB_OKCANCEL), FROM_HEADER(MB_RETRYCANCEL),
+    FROM_HEADER(MB_RIGHT), FROM_HEADER(MB_RTLREADING), FROM_HEADER(MB_SERVICE_NOTIFICATION),
+    FROM_HEADER(MB_SERVICE_NOTIFICATION_NT3X), FROM_HEADER(MB_SETFOREGROUND), FROM_HEADER(MB_SYSTEMMODAL),
+    FROM_HEADER(MB_TASKMODAL), FROM_HEADER(MB_TOPMOST), FROM_HEADER(MB_YESNO), FROM_HEADER(MB_YESNOCANCEL),
+};
+// clang-format on
+#undef FROM_HEADER
+
+constexpr bool SameAsTheHeader() {
+  if (std::size(TypeNameTable) != std::size(kHeaderStyles)) return false;
+  for (std::size_t i = 0; i < std::size(kHeaderStyles); ++i) {
+    const StyleName &ours = TypeNameTable[i], &header = kHeaderStyles[i];
+    if (std::string_view(ours.name) != header.name || ours.value != header.value) return false;
+  }
+  return true;
+}
+static_assert(SameAsTheHeader(), "the type list's names and values are the platform's");
 
 struct Case {
   std::string name;

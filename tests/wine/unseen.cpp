@@ -22,6 +22,7 @@ enum class Outcome {
   ToTheConsole,   // on Windows the box reaches this session and Yes is pressed; Wine's wtsapi32.dll
                   // can neither tell who is signed in nor send a box, so there: 0 at once
   StandIn,        // under Wine, to the stand-in in the system folder, which answers No
+  StandInFails,   // the same, but the sending fails, whatever the answer: 0 at once
   StandInNobody,  // the same with nobody signed in at the console: 0 at once
   StandInBeside,  // the stand-in beside Yelpit.exe only, where it must never be loaded: 0 at once
 };
@@ -44,6 +45,8 @@ const UnseenCase kUnseenCases[] = {
     // The service bits go; the buttons, icon, default button and the rest stay.
     {"MB_SERVICE_NOTIFICATION, to the stand-in", kRestart + "MB_SERVICE_NOTIFICATION,MB_TOPMOST",
      Outcome::StandIn, "caption \"Updates\", text \"Restart now?\", style 0x40124, timeout 0, wait 1"},
+    {"MB_SERVICE_NOTIFICATION, the sending fails", kRestart + "MB_SERVICE_NOTIFICATION",
+     Outcome::StandInFails},
     {"MB_SERVICE_NOTIFICATION, nobody signed in", kRestart + "MB_SERVICE_NOTIFICATION",
      Outcome::StandInNobody},
     {"MB_SERVICE_NOTIFICATION, a wtsapi32.dll beside Yelpit.exe", kRestart + "MB_SERVICE_NOTIFICATION",
@@ -177,6 +180,7 @@ std::string WithStandIn(const UnseenCase& c) {
   RegSetKeyValueA(HKEY_CURRENT_USER, overrides, "wtsapi32", REG_SZ, "native,builtin", 15);
   SetEnvironmentVariableA("YELPIT_STANDIN_LOG", log.c_str());
   SetEnvironmentVariableA("YELPIT_STANDIN_NOBODY", c.outcome == Outcome::StandInNobody ? "1" : nullptr);
+  SetEnvironmentVariableA("YELPIT_STANDIN_FAILS", c.outcome == Outcome::StandInFails ? "1" : nullptr);
   const std::string problem = RunUnseen(yelpit, c.commandLine, c.outcome == Outcome::StandIn ? IDNO : 0);
   RegDeleteKeyValueA(HKEY_CURRENT_USER, overrides, "wtsapi32");
   if (c.outcome != Outcome::StandInBeside)
@@ -191,7 +195,8 @@ std::string WithStandIn(const UnseenCase& c) {
   if (!problem.empty()) return problem;
   if (c.outcome == Outcome::StandIn && sent != session + c.sent)
     return "the stand-in was sent " + Shown(sent);
-  if (c.outcome != Outcome::StandIn && *sent) return "the stand-in was still sent " + Shown(sent);
+  if (c.outcome == Outcome::StandInFails && !*sent) return "the stand-in was sent nothing";
+  if (c.outcome > Outcome::StandInFails && *sent) return "the stand-in was still sent " + Shown(sent);
   return {};
 }
 

@@ -1,6 +1,7 @@
 // Stands in for the system's wtsapi32.dll: writes what a box sent to a
 // session carries to the file YELPIT_STANDIN_LOG names, and answers No.
-// With YELPIT_STANDIN_NOBODY set, nobody is signed in at any session.
+// With YELPIT_STANDIN_NOBODY set, nobody is signed in at any session; with
+// YELPIT_STANDIN_FAILS set, the box is answered No but the sending fails.
 #include <windows.h>
 // wtsapi32.h needs windows.h first.
 #include <wtsapi32.h>
@@ -33,7 +34,7 @@ __declspec(dllexport) WINBOOL WINAPI
                wait);
   std::fclose(log);
   *response = IDNO;
-  return TRUE;
+  return !GetEnvironmentVariableA("YELPIT_STANDIN_FAILS", nullptr, 0);
 }
 
 }  // extern "C"
