@@ -18,13 +18,14 @@ namespace driver {
 namespace {
 
 enum class Outcome {
-  ZeroAtOnce,     // the run ends with 0 at once
-  ToTheConsole,   // on Windows the box reaches this session and Yes is pressed; Wine's wtsapi32.dll
-                  // can neither tell who is signed in nor send a box, so there: 0 at once
-  StandIn,        // under Wine, to the stand-in in the system folder, which answers No
-  StandInFails,   // the same, but the sending fails, whatever the answer: 0 at once
-  StandInNobody,  // the same with nobody signed in at the console: 0 at once
-  StandInBeside,  // the stand-in beside Yelpit.exe only, where it must never be loaded: 0 at once
+  ZeroAtOnce,      // the run ends with 0 at once
+  ToTheConsole,    // on Windows the box reaches this session and Yes is pressed; Wine's wtsapi32.dll
+                   // can neither tell who is signed in nor send a box, so there: 0 at once
+  StandIn,         // under Wine, to the stand-in in the system folder, which answers No
+  StandInFails,    // the same, but the sending fails, whatever the answer: 0 at once
+  StandInNobody,   // the stand-in in place, nobody signed in at the console: 0 at once
+  StandInUnasked,  // the stand-in in place, a box with no service style: 0 at once
+  StandInBeside,   // the stand-in beside Yelpit.exe only, where it must never be loaded: 0 at once
 };
 
 struct UnseenCase {
@@ -49,6 +50,7 @@ const UnseenCase kUnseenCases[] = {
      Outcome::StandInFails},
     {"MB_SERVICE_NOTIFICATION, nobody signed in", kRestart + "MB_SERVICE_NOTIFICATION",
      Outcome::StandInNobody},
+    {"no service style, with the stand-in in place", kRestart + "MB_TOPMOST", Outcome::StandInUnasked},
     {"MB_SERVICE_NOTIFICATION, a wtsapi32.dll beside Yelpit.exe", kRestart + "MB_SERVICE_NOTIFICATION",
      Outcome::StandInBeside},
 };
@@ -195,8 +197,9 @@ std::string WithStandIn(const UnseenCase& c) {
   if (!problem.empty()) return problem;
   if (c.outcome == Outcome::StandIn && sent != session + c.sent)
     return "the stand-in was sent " + Shown(sent);
-  if (c.outcome == Outcome::StandInFails && !*sent) return "the stand-in was sent nothing";
-  if (c.outcome > Outcome::StandInFails && *sent) return "the stand-in was still sent " + Shown(sent);
+  const bool sends = c.outcome == Outcome::StandIn || c.outcome == Outcome::StandInFails;
+  if (sends != (*sent != '\0'))
+    return sends ? "the stand-in was sent nothing" : "the stand-in was still sent " + Shown(sent);
   return {};
 }
 
