@@ -20,17 +20,24 @@ BACKUP = os.path.join(ROOT, 'build', 'mutants-backup')
 CORE = ['command/arguments.cpp', 'command/command_line.cpp', 'command/help.cpp', 'command/main_flow.cpp',
         'messagebox/message_box.cpp', 'messagebox/message_box.h', 'text/trim.cpp']
 BINDING = ['platform/platform_windows.cpp']
-# Faults no caller can tell from the program: (file, line, faulty line): why.
-EQUIVALENT = {
+# Faults that no caller can tell from the program: (file, line, faulty line, why).
+WINDOWS = 'platform/platform_windows.cpp'
+EQUIVALENT = {(path, line, faulty): why for path, line, faulty, why in [
     ('command/command_line.cpp', 'std::size_t nameEnd = 0;  // a line that starts with a space has no name',
-     'std::size_t nameEnd = 1;  // a line that starts with a space has no name'):
-        'only a line that starts with a space keeps this value, and its spaces are skipped anyway',
-    ('messagebox/message_box.cpp', 'if (type.empty()) return 0;', ';'):
-        'an empty list is one empty item, which names no style: 0 either way',
+     'std::size_t nameEnd = 1;  // a line that starts with a space has no name',
+     'only a line that starts with a space keeps this value, and its spaces are skipped anyway'),
+    ('messagebox/message_box.cpp', 'if (type.empty()) return 0;', ';',
+     'an empty list is one empty item, which names no style: 0 either way'),
     ('messagebox/message_box.cpp', "comma = closing == npos ? npos : type.find(',', closing + 1);",
-     "comma = closing == npos ? npos : type.find(',', closing + 0);"):
-        'the byte at the closing quote is that quote, never a comma',
-}
+     "comma = closing == npos ? npos : type.find(',', closing + 0);", 'the byte at the closing quote is a quote'),
+    (WINDOWS, 'char* copy = platform::AllocateText(text.size() + 1);',
+     'char* copy = platform::AllocateText(text.size() + 2);', 'a byte to spare'),
+    (WINDOWS, 'if (folder == 0 || folder >= MAX_PATH) return 0;', 'if (folder == 0 || folder > MAX_PATH) return 0;',
+     'GetSystemDirectoryA gives a length below the size it is given, or the size it needs, which is above'),
+    *[(WINDOWS, 'DWORD %s = 0;' % name, 'DWORD %s = 1;' % name, 'the call it is handed to sets it before it is read')
+      for name in ['needed', 'session', 'stateSize', 'pressed']],
+    *[(WINDOWS, line, ';', 'memory not given back just before the process ends')
+      for line in ['release(state);', 'FreeText(captionZ);', 'FreeText(textZ);']]]}
 NUMBER = r'(?<![\w.])(0x[0-9A-Fa-f]+|\d+)(?![\w.])'
 # The kinds of fault: a flipped comparison or operator, a dropped negation,
 # a constant off by one; and below, a dropped statement.
