@@ -6,8 +6,8 @@ tests, and prints every fault that no test noticed, then one line:
 Usage: scripts/mutants.py [--budget MINUTES] [--core | --binding]
 
 The core (command/, messagebox/, text/) comes first, against the fast native
-tests; a fault they miss is built for Windows too, whose build holds the
-style names to the platform's header. The Windows binding is tried against
+tests; a fault they miss is also built into the Windows test driver, which
+holds the style names to the platform's header. The Windows binding is tried against
 the tests of the preset that Wine runs here, the quick ones first. A fault
 that does not compile is not counted. Every file is put back, even when the
 run is interrupted; one left by a run killed outright is put back at the
@@ -114,7 +114,7 @@ def main():
     plans = []  # the files, then the steps: the product must build, and any later step may fail
     if not args.binding:
         plans.append((CORE, [build('native', '--target', 'yelpit'), build('native'),
-                             tests('native', '-E', 'workflow_lint'), build(wine)]))
+                             tests('native', '-E', 'workflow_lint'), build(wine, '--target', 'box_driver')]))
     if not args.core:
         plans.append((BINDING, [build(wine, '--target', 'yelpit'), build(wine), tests(wine, '-R', 'pe_checks|_unseen'),
                                 tests(wine, '-R', '_boxes'), tests(wine, '-E', 'pe_checks|_unseen|_boxes|signing')]))

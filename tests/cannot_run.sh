@@ -1,7 +1,5 @@
-# Sourced by the scripts that run a test only where this machine can.
-# cannot WHAT WHY ends the test as skipped, exit code 77, saying why; but as
-# failed where the comma-separated YELPIT_REQUIRE lists WHAT, as the workflow
-# does on the machines that must run it.
+# cannot WHAT WHY: a test this machine cannot run skips (77), saying why, or
+# fails where the comma-separated YELPIT_REQUIRE lists WHAT, as CI's does.
 cannot() {
   case ",${YELPIT_REQUIRE:-}," in
     *,"$1",*) echo "FAILED: $2 (YELPIT_REQUIRE=$YELPIT_REQUIRE: it must run here)" >&2 && exit 1 ;;

@@ -73,9 +73,8 @@ std::string ThisDirectory();
 // without the manifest: what runs where the file is left behind.
 std::string YelpitWithoutManifest();
 
-// A case this machine cannot run: "skip: why"; but a failure that says why
-// where the comma-separated YELPIT_REQUIRE lists what the case proves, as
-// the workflow does on the machines that must run it.
+// A case this machine cannot run: "skip: why", or a failure saying why where
+// the comma-separated YELPIT_REQUIRE lists what it proves, as CI's does.
 std::string CannotRunHere(const std::string& what, const std::string& why);
 
 // Counts a mode's cases and prints a line for each: "ok" or "FAIL" with what

@@ -31,7 +31,7 @@ enum class Outcome {
 struct UnseenCase {
   std::string name, commandLine;
   Outcome outcome;
-  std::string sent = {};  // StandIn: what it must receive, after the session
+  std::string sent = {};  // what the stand-in must be sent, after the session; empty: nothing
 };
 
 const std::string kRestart = "Yelpit Restart now? /c:Updates /t:MB_YESNO,MB_ICONQUESTION,MB_DEFBUTTON2,";
@@ -47,7 +47,7 @@ const UnseenCase kUnseenCases[] = {
     {"MB_SERVICE_NOTIFICATION, to the stand-in", kRestart + "MB_SERVICE_NOTIFICATION,MB_TOPMOST",
      Outcome::StandIn, "caption \"Updates\", text \"Restart now?\", style 0x40124, timeout 0, wait 1"},
     {"MB_SERVICE_NOTIFICATION, the sending fails", kRestart + "MB_SERVICE_NOTIFICATION",
-     Outcome::StandInFails},
+     Outcome::StandInFails, "caption \"Updates\", text \"Restart now?\", style 0x124, timeout 0, wait 1"},
     {"MB_SERVICE_NOTIFICATION, nobody signed in", kRestart + "MB_SERVICE_NOTIFICATION",
      Outcome::StandInNobody},
     {"no service style, with the stand-in in place", kRestart + "MB_TOPMOST", Outcome::StandInUnasked},
@@ -195,12 +195,8 @@ std::string WithStandIn(const UnseenCase& c) {
   }
   const std::string session = "session " + std::to_string(WTSGetActiveConsoleSessionId()) + ", ";
   if (!problem.empty()) return problem;
-  if (c.outcome == Outcome::StandIn && sent != session + c.sent)
-    return "the stand-in was sent " + Shown(sent);
-  const bool sends = c.outcome == Outcome::StandIn || c.outcome == Outcome::StandInFails;
-  if (sends != (*sent != '\0'))
-    return sends ? "the stand-in was sent nothing" : "the stand-in was still sent " + Shown(sent);
-  return {};
+  if (sent == (c.sent.empty() ? "" : session + c.sent)) return {};
+  return *sent ? "the stand-in was sent " + Shown(sent) : "the stand-in was sent nothing";
 }
 
 // Why a box that Windows sends to the console cannot be answered from here;
