@@ -6,6 +6,7 @@
 
 #include "platform/memory_windows.h"
 #include "platform/platform.h"
+#include "platform/sessions.h"
 
 namespace {
 
@@ -59,34 +60,31 @@ bool NobodyCanSeeABox() {
 // Styles that ask for the box to reach the user from wherever Yelpit runs.
 constexpr std::uint32_t kServiceStyles = MB_SERVICE_NOTIFICATION | MB_DEFAULT_DESKTOP_ONLY;
 
-// Puts the box in front of the user signed in at the console, the way
-// Windows lets a service ask, and waits for the answer; 0 when nobody is
-// signed in there or the box cannot go. The DLL comes from the system folder
-// by its whole path, so no copy beside Yelpit.exe is ever loaded.
-std::uint32_t AskTheConsoleUser(char* text, DWORD textSize, char* caption, DWORD captionSize,
-                                std::uint32_t style) {
+// Puts the box in front of the user signed in at the console, or else the
+// one user working over Remote Desktop, the way Windows lets a service ask,
+// and waits for the answer; 0 when there is nobody to ask or the box cannot
+// go. The DLL comes from the system folder by its whole path, so no copy
+// beside Yelpit.exe is ever loaded.
+std::uint32_t AskTheSignedInUser(char* text, DWORD textSize, char* caption, DWORD captionSize,
+                                 std::uint32_t style) {
   static constexpr char kName[] = "\\wtsapi32.dll";
   char path[MAX_PATH + sizeof kName];
   const UINT folder = GetSystemDirectoryA(path, MAX_PATH);
   if (folder == 0 || folder >= MAX_PATH) return 0;
   std::memcpy(path + folder, kName, sizeof kName);
   const HMODULE wts = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-  auto* query = SystemFunction<decltype(WTSQuerySessionInformationA)>(wts, "WTSQuerySessionInformationA");
+  auto* list = SystemFunction<decltype(WTSEnumerateSessionsA)>(wts, "WTSEnumerateSessionsA");
   auto* release = SystemFunction<decltype(WTSFreeMemory)>(wts, "WTSFreeMemory");
   auto* send = SystemFunction<decltype(WTSSendMessageA)>(wts, "WTSSendMessageA");
-  const DWORD console = ConsoleSession();
-  char* state = nullptr;
-  DWORD stateSize = 0;
-  if (!query || !release || !send || console == 0xFFFFFFFF ||
-      !query(WTS_CURRENT_SERVER_HANDLE, console, WTSConnectState, &state, &stateSize)) {
-    return 0;
-  }
-  // Active: a user is signed in there, not just the sign-in screen.
-  const bool signedIn = stateSize >= sizeof(int) && *reinterpret_cast<int*>(state) == WTSActive;
-  release(state);
+  WTS_SESSION_INFOA* sessions = nullptr;
+  DWORD count = 0;
+  if (!list || !release || !send || !list(WTS_CURRENT_SERVER_HANDLE, 0, 1, &sessions, &count)) return 0;
+  static_assert(WTSActive == platform::kSessionActive);
+  const DWORD session = platform::SessionToAsk(sessions, count, ConsoleSession());
+  release(sessions);
   DWORD pressed = 0;
-  if (!signedIn || !send(WTS_CURRENT_SERVER_HANDLE, console, caption, captionSize, text, textSize,
-                         style & ~kServiceStyles, 0, &pressed, TRUE)) {
+  if (session == platform::kNobody || !send(WTS_CURRENT_SERVER_HANDLE, session, caption, captionSize, text,
+                                            textSize, style & ~kServiceStyles, 0, &pressed, TRUE)) {
     return 0;
   }
   return pressed;
@@ -107,8 +105,8 @@ std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint
   char* const textZ = CopyWithNul(text);
   char* const captionZ = CopyWithNul(caption);
   const std::uint32_t pressed =
-      unseen ? AskTheConsoleUser(textZ, static_cast<DWORD>(text.size()), captionZ,
-                                 static_cast<DWORD>(caption.size()), style)
+      unseen ? AskTheSignedInUser(textZ, static_cast<DWORD>(text.size()), captionZ,
+                                  static_cast<DWORD>(caption.size()), style)
              : static_cast<std::uint32_t>(MessageBoxA(nullptr, textZ, captionZ, style));
   FreeText(captionZ);
   FreeText(textZ);

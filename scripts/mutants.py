@@ -5,8 +5,8 @@ tests, and prints every fault that no test noticed, then one line:
 
 Usage: scripts/mutants.py [--budget MINUTES] [--core | --binding]
 
-The core (command/, messagebox/, text/) comes first, against the fast native
-tests; a fault they miss is also built into the Windows test driver, which
+The core (command/, messagebox/, text/, and the binding's plain rule of whom
+a box from a service is sent to) comes first, against the fast native tests; a fault they miss is also built into the Windows test driver, which
 holds the style names to the platform's header. The Windows binding is tried against
 the tests of the preset that Wine runs here, the quick ones first. A fault
 that does not compile is not counted. Every file is put back, even when the
@@ -18,7 +18,7 @@ import argparse, os, re, signal, subprocess, sys, time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BACKUP = os.path.join(ROOT, 'build', 'mutants-backup')
 CORE = ['command/arguments.cpp', 'command/command_line.cpp', 'command/help.cpp', 'command/main_flow.cpp',
-        'messagebox/message_box.cpp', 'messagebox/message_box.h', 'text/trim.cpp']
+        'messagebox/message_box.cpp', 'messagebox/message_box.h', 'text/trim.cpp', 'platform/sessions.h']
 BINDING = ['platform/platform_windows.cpp']
 # Faults that no caller can tell from the program: (file, line, faulty line, why).
 WINDOWS = 'platform/platform_windows.cpp'
@@ -35,9 +35,9 @@ EQUIVALENT = {(path, line, faulty): why for path, line, faulty, why in [
     (WINDOWS, 'if (folder == 0 || folder >= MAX_PATH) return 0;', 'if (folder == 0 || folder > MAX_PATH) return 0;',
      'GetSystemDirectoryA gives a length below the size it is given, or the size it needs, which is above'),
     *[(WINDOWS, 'DWORD %s = 0;' % name, 'DWORD %s = 1;' % name, 'the call it is handed to sets it before it is read')
-      for name in ['needed', 'session', 'stateSize', 'pressed']],
+      for name in ['needed', 'session', 'count', 'pressed']],
     *[(WINDOWS, line, ';', 'memory not given back just before the process ends')
-      for line in ['release(state);', 'FreeText(captionZ);', 'FreeText(textZ);']]]}
+      for line in ['release(sessions);', 'FreeText(captionZ);', 'FreeText(textZ);']]]}
 NUMBER = r'(?<![\w.])(0x[0-9A-Fa-f]+|\d+)(?![\w.])'
 # The kinds of fault: a flipped comparison or operator, a dropped negation,
 # a constant off by one; and below, a dropped statement.

@@ -1,6 +1,7 @@
-// Stands in for the system's wtsapi32.dll: writes what a box sent to a
-// session carries to the file YELPIT_STANDIN_LOG names, and answers No.
-// With YELPIT_STANDIN_NOBODY set, nobody is signed in at any session; with
+// Stands in for the system's wtsapi32.dll: lists the sessions that
+// YELPIT_STANDIN_SESSIONS names, as "id:state" pairs separated by spaces with
+// states numbered as wtsapi32.h numbers them; writes what a box sent to a
+// session carries to the file YELPIT_STANDIN_LOG names, and answers No. With
 // YELPIT_STANDIN_FAILS set, the box is answered No but the sending fails.
 #include <windows.h>
 // wtsapi32.h needs windows.h first.
@@ -11,12 +12,21 @@
 extern "C" {
 
 __declspec(dllexport) WINBOOL WINAPI
-    WTSQuerySessionInformationA(HANDLE, DWORD, WTS_INFO_CLASS info, LPSTR* buffer, DWORD* bytes) {
-  if (info != WTSConnectState) return FALSE;
-  auto* state = static_cast<int*>(LocalAlloc(LMEM_FIXED, sizeof(int)));
-  *state = GetEnvironmentVariableA("YELPIT_STANDIN_NOBODY", nullptr, 0) ? WTSConnected : WTSActive;
-  *buffer = reinterpret_cast<LPSTR>(state);
-  *bytes = sizeof(int);
+    WTSEnumerateSessionsA(HANDLE, DWORD reserved, DWORD version, WTS_SESSION_INFOA** sessions, DWORD* count) {
+  if (reserved != 0 || version != 1) return FALSE;  // as Windows refuses them
+  static char listed[256], name[] = "";
+  constexpr DWORD kMost = 16;
+  const DWORD size = GetEnvironmentVariableA("YELPIT_STANDIN_SESSIONS", listed, sizeof listed);
+  if (size >= sizeof listed) return FALSE;
+  auto* list = static_cast<WTS_SESSION_INFOA*>(LocalAlloc(LMEM_FIXED, sizeof(WTS_SESSION_INFOA) * kMost));
+  DWORD id = 0;
+  int state = 0, used = 0;
+  *count = 0;
+  for (const char* at = listed; *count < kMost && std::sscanf(at, "%lu:%d%n", &id, &state, &used) == 2;
+       at += used) {
+    list[(*count)++] = {id, name, static_cast<WTS_CONNECTSTATE_CLASS>(state)};
+  }
+  *sessions = list;
   return TRUE;
 }
 
