@@ -37,6 +37,16 @@ check "the winget manifests carry the program's version $version and the zip's s
   '[ "$(grep -h "^PackageVersion: " "$winget"/*.yaml | uniq -c | tr -s " ")" = " 3 PackageVersion: $version" ] &&
    grep -qx "  InstallerSha256: $(sha256sum "$first" | cut -c1-64 | tr a-f A-F)" "$winget"/*.installer.yaml'
 check "so does the Scoop manifest" '[ "$(scoop_says "$work/first")" = "$version $(sha256sum "$first" | cut -c1-64)" ]'
+# The help box's credit line and the version resource's comment, in UTF-16.
+names_home() {
+  python3 -c 'import sys
+data, home = open(sys.argv[1], "rb").read(), sys.argv[2]
+sys.exit(not (" - %s\r\n" % home).encode() in data or not ("web site: " + home).encode("utf-16-le") in data)' "$@"
+}
+home=$(python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))["homepage"])' "$work/first/yelpit.json")
+check "Yelpit.exe, the README and both manifests name one home, $home" \
+  'names_home "$work/first/Yelpit.exe" "$home" && grep -qF "$home/releases/" "$src/README.md" &&
+   grep -qx "PublisherUrl: $home" "$winget"/*.locale.en-US.yaml'
 check "two packs give the same manifests" \
   'diff -r "$work/first/winget" "$work/second elsewhere/winget" && cmp "$work/first/yelpit.json" "$work/second elsewhere/yelpit.json"'
 
