@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds Yelpit.exe and shows the typical box: on your desktop when there is
 # one; otherwise on a virtual display, where it saves a screenshot, presses
-# Yes and prints the exit code.
+# Yes and prints the exit code, and fails unless the box came and Yes gave 6.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -32,13 +32,19 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   # The Wine session ends before the display goes, so nothing is left to
   # complain that its display has gone.
   trap "$wine reg delete \"$desktop\" /v Desktop /f >/dev/null 2>&1; $wine --end-session" EXIT
-  $wine "$build/Yelpit.exe" "$@" &
+  # Bounded, so that a box nobody presses fails the demo instead of hanging it.
+  timeout 120 $wine "$build/Yelpit.exe" "$@" &
   yelpit=$!
-  $wine "$build/box_driver.exe" wait Greeting
+  fail() {
+    echo "FAILED: $1" >&2
+    exit 1
+  }
+  $wine "$build/box_driver.exe" wait Greeting || fail "no box \"Greeting\" appeared"
   import -window root -crop 480x200+0+0 +repage "$build/typical-box.png"
   echo "Saved a screenshot of the box to $build/typical-box.png"
-  $wine "$build/box_driver.exe" press Greeting 6
+  $wine "$build/box_driver.exe" press Greeting 6 || fail "the box was gone before Yes could be pressed"
   status=0
   wait $yelpit || status=$?
   echo "Pressed Yes; Yelpit.exe exited with $status (6 is Yes)."
+  [ "$status" = 6 ] || fail "Yelpit.exe exited with $status where Yes gives 6"
 ' demo "$build" "$wine" "$@"

@@ -270,6 +270,18 @@ std::string CannotRunHere(const std::string& what, const std::string& why) {
   return why + " (YELPIT_REQUIRE=" + required + ": it must run here)";
 }
 
+std::string NobodyCanSeeABoxHere() {
+  USEROBJECTFLAGS flags{};
+  DWORD session = 0;
+  if (!GetUserObjectInformationA(GetProcessWindowStation(), UOI_FLAGS, &flags, sizeof flags, nullptr) ||
+      !(flags.dwFlags & WSF_VISIBLE)) {
+    return CannotRunHere("desktop", "this window station has no display, as where nobody is signed in");
+  }
+  if (ProcessIdToSessionId(GetCurrentProcessId(), &session) && session == 0)
+    return CannotRunHere("desktop", "this runs in session 0, which nobody sees");
+  return {};
+}
+
 void Tally::Tell(const std::string& what, const std::string& problem, const std::string& done) {
   const bool skipped = problem.rfind("skip: ", 0) == 0;
   const std::string said = skipped ? problem.substr(6) : problem.empty() ? done : problem;

@@ -76,6 +76,9 @@ std::string YelpitWithoutManifest();
 // A case this machine cannot run: "skip: why", or a failure saying why where
 // the comma-separated YELPIT_REQUIRE lists what it proves, as CI's does.
 std::string CannotRunHere(const std::string& what, const std::string& why);
+// Why no box of this process's desktop can be seen or pressed, as
+// CannotRunHere gives it for "desktop"; empty when one can.
+std::string NobodyCanSeeABoxHere();
 
 // Counts a mode's cases and prints a line for each: "ok" or "FAIL" with what
 // went wrong, or "skip" with why, for a problem that starts with "skip: ".
