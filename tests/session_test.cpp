@@ -36,7 +36,6 @@ const SessionCase kSessionCases[] = {
     {"the listener and session 0 only", {{0, kActive}, {kListener, kListening}}, 1, kNone},
     {"no sessions", {}, 1, kNone},
     {"no console attached, one remote user", {{0, kDisconnected}, {2, kActive}}, kNone, 2},
-    {"no console attached, nobody", {{0, kDisconnected}}, kNone, kNone},
     {"Windows XP: the console is session 0", {{0, kActive}, {1, kActive}}, 0, 0},
 };
 
