@@ -33,7 +33,8 @@ struct UnseenCase {
   // The stand-in's sessions, "id:state": Wine's console is session 1; the states
   // as wtsapi32.h numbers them, 0 active, 1 the sign-in screen, 4 disconnected, 6 listening.
   std::string sessions = {};
-  std::string sent = {};  // what the stand-in must be sent; empty: nothing
+  std::string sent = {};     // what the stand-in must be sent; empty: nothing
+  std::string missing = {};  // a function the stand-in lacks
 };
 
 const std::string kRestart = "Yelpit Restart now? /c:Updates /t:MB_YESNO,MB_ICONQUESTION,MB_DEFBUTTON2,";
@@ -61,6 +62,12 @@ const UnseenCase kUnseenCases[] = {
     {"MB_SERVICE_NOTIFICATION, a disconnected user only", kRestart + "MB_SERVICE_NOTIFICATION",
      Outcome::StandIn, "1:1 2:4"},
     {"no service style, with the stand-in in place", kRestart + "MB_TOPMOST", Outcome::StandIn, "1:0"},
+    {"a wtsapi32.dll without WTSEnumerateSessionsA", kRestart + "MB_SERVICE_NOTIFICATION", Outcome::StandIn,
+     "1:0", "", "WTSEnumerateSessionsA"},
+    {"a wtsapi32.dll without WTSFreeMemory", kRestart + "MB_SERVICE_NOTIFICATION", Outcome::StandIn, "1:0",
+     "", "WTSFreeMemory"},
+    {"a wtsapi32.dll without WTSSendMessageA", kRestart + "MB_SERVICE_NOTIFICATION", Outcome::StandIn, "1:0",
+     "", "WTSSendMessageA"},
     {"MB_SERVICE_NOTIFICATION, a wtsapi32.dll beside Yelpit.exe", kRestart + "MB_SERVICE_NOTIFICATION",
      Outcome::StandInBeside, "1:0"},
 };
@@ -174,7 +181,9 @@ std::string WithStandIn(const UnseenCase& c) {
   char folder[MAX_PATH];
   GetSystemDirectoryA(folder, MAX_PATH);
   const std::string system = std::string(folder) + "\\wtsapi32.dll", saved = system + ".yelpit";
-  const std::string standIn = ThisDirectory() + "wtsapi32-standin.dll", log = ThisDirectory() + "standin.log";
+  const std::string standIn =
+      ThisDirectory() + "wtsapi32-standin" + (c.missing.empty() ? "" : "-without-" + c.missing) + ".dll";
+  const std::string log = ThisDirectory() + "standin.log";
   std::string yelpit = ThisDirectory() + "Yelpit.exe";
   MoveFileExA(saved.c_str(), system.c_str(), MOVEFILE_REPLACE_EXISTING);
   DeleteFileA(log.c_str());
