@@ -21,8 +21,8 @@ std::array<char, 2> UpperCaseKey(std::array<char, 2> key);
 // that closed it, or 0 when no box could be shown or nobody could see it.
 // Where nobody can see it, a box asked for with a service style goes to the
 // signed-in user, at the console or else the one over Remote Desktop, where
-// a binding can send it there. Ends the process
-// with 255 when there is no memory to show it.
+// a binding can send it there. Ends the process with 255 when there is no
+// memory to show it.
 std::uint32_t ShowBox(std::string_view text, std::string_view caption, std::uint32_t style);
 
 }  // namespace platform

@@ -6,9 +6,10 @@ tests, and prints every fault that no test noticed, then one line:
 Usage: scripts/mutants.py [--budget MINUTES] [--core | --binding]
 
 The core (command/, messagebox/, text/, and the binding's plain rule of whom
-a box from a service is sent to) comes first, against the fast native tests; a fault they miss is also built into the Windows test driver, which
-holds the style names to the platform's header. The Windows binding is tried against
-the tests of the preset that Wine runs here, the quick ones first. A fault
+a box from a service is sent to) comes first, against the fast native tests;
+a fault they miss is also built into the Windows test driver, which holds
+the style names to the platform's header. The Windows binding is tried
+against the tests of the preset that Wine runs here, the quick ones first. A fault
 that does not compile is not counted. Every file is put back, even when the
 run is interrupted; one left by a run killed outright is put back at the
 next start.

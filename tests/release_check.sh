@@ -30,20 +30,21 @@ at = data.index(struct.pack("<I", 0xFEEF04BD)) + 8  # the fixed part of the vers
 ms, ls = struct.unpack_from("<II", data, at)
 print("%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF))' "$work/first/Yelpit.exe")
 winget="$work/first/winget/manifests/y/YelpitDevelopers/Yelpit/$version"
-scoop_says() {
-  python3 -c 'import json, sys; m = json.load(open(sys.argv[1])); print(m["version"], m["hash"])' "$1/yelpit.json"
+scoop_says() {  # DIR FIELD...
+  manifest=$1/yelpit.json && shift
+  python3 -c 'import json, sys; m = json.load(open(sys.argv[1])); print(*(m[k] for k in sys.argv[2:]))' "$manifest" "$@"
 }
 check "the winget manifests carry the program's version $version and the zip's sum" \
   '[ "$(grep -h "^PackageVersion: " "$winget"/*.yaml | uniq -c | tr -s " ")" = " 3 PackageVersion: $version" ] &&
    grep -qx "  InstallerSha256: $(sha256sum "$first" | cut -c1-64 | tr a-f A-F)" "$winget"/*.installer.yaml'
-check "so does the Scoop manifest" '[ "$(scoop_says "$work/first")" = "$version $(sha256sum "$first" | cut -c1-64)" ]'
+check "so does the Scoop manifest" '[ "$(scoop_says "$work/first" version hash)" = "$version $(sha256sum "$first" | cut -c1-64)" ]'
 # The help box's credit line and the version resource's comment, in UTF-16.
 names_home() {
   python3 -c 'import sys
 data, home = open(sys.argv[1], "rb").read(), sys.argv[2]
 sys.exit(not (" - %s\r\n" % home).encode() in data or not ("web site: " + home).encode("utf-16-le") in data)' "$@"
 }
-home=$(python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))["homepage"])' "$work/first/yelpit.json")
+home=$(scoop_says "$work/first" homepage)
 check "Yelpit.exe, the README and both manifests name one home, $home" \
   'names_home "$work/first/Yelpit.exe" "$home" && grep -qF "$home/releases/" "$src/README.md" &&
    grep -qx "PublisherUrl: $home" "$winget"/*.locale.en-US.yaml'
@@ -82,7 +83,7 @@ check "without its signature it is the unsigned build" \
   'osslsigncode remove-signature -in "$signed/Yelpit.exe" -out "$work/unsigned.exe" >/dev/null &&
    cmp "$work/unsigned.exe" "$work/first/Yelpit.exe"'
 check "the signed zip's Scoop manifest carries its sum" \
-  '[ "$(scoop_says "$work/second elsewhere")" = "$version $(sha256sum "$second" | cut -c1-64)" ]'
+  '[ "$(scoop_says "$work/second elsewhere" version hash)" = "$version $(sha256sum "$second" | cut -c1-64)" ]'
 check "apart from the signed file, the signed zip is the unsigned one" \
   '[ "$(entries "$second" Yelpit.exe SHA256SUMS)" = "$unsigned" ]'
 exit $((failed > 0))

@@ -270,15 +270,19 @@ std::string CannotRunHere(const std::string& what, const std::string& why) {
   return why + " (YELPIT_REQUIRE=" + required + ": it must run here)";
 }
 
+DWORD Session() {
+  DWORD session = 0;
+  ProcessIdToSessionId(GetCurrentProcessId(), &session);
+  return session;
+}
+
 std::string NobodyCanSeeABoxHere() {
   USEROBJECTFLAGS flags{};
-  DWORD session = 0;
   if (!GetUserObjectInformationA(GetProcessWindowStation(), UOI_FLAGS, &flags, sizeof flags, nullptr) ||
       !(flags.dwFlags & WSF_VISIBLE)) {
     return CannotRunHere("desktop", "this window station has no display, as where nobody is signed in");
   }
-  if (ProcessIdToSessionId(GetCurrentProcessId(), &session) && session == 0)
-    return CannotRunHere("desktop", "this runs in session 0, which nobody sees");
+  if (Session() == 0) return CannotRunHere("desktop", "this runs in session 0, which nobody sees");
   return {};
 }
 

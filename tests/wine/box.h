@@ -76,6 +76,7 @@ std::string YelpitWithoutManifest();
 // A case this machine cannot run: "skip: why", or a failure saying why where
 // the comma-separated YELPIT_REQUIRE lists what it proves, as CI's does.
 std::string CannotRunHere(const std::string& what, const std::string& why);
+DWORD Session();  // this process's
 // Why no box of this process's desktop can be seen or pressed, as
 // CannotRunHere gives it for "desktop"; empty when one can.
 std::string NobodyCanSeeABoxHere();

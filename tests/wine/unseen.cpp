@@ -38,6 +38,7 @@ struct UnseenCase {
 };
 
 const std::string kRestart = "Yelpit Restart now? /c:Updates /t:MB_YESNO,MB_ICONQUESTION,MB_DEFBUTTON2,";
+const std::string kAsk = kRestart + "MB_SERVICE_NOTIFICATION";
 // The service bits go; the buttons, icon, default button and the rest stay.
 const std::string kSent = "caption \"Updates\", text \"Restart now?\", style 0x124, timeout 0, wait 1";
 
@@ -46,37 +47,27 @@ const UnseenCase kUnseenCases[] = {
     {"the typical Yes/No box", "Yelpit Hello Word, are you ready? /c:Greeting /t:MB_ICONEXCLAMATION,MB_YESNO",
      Outcome::ZeroAtOnce},
     {"help", "Yelpit /?", Outcome::ZeroAtOnce},
-    {"MB_SERVICE_NOTIFICATION", kRestart + "MB_SERVICE_NOTIFICATION", Outcome::ToTheConsole},
+    {"MB_SERVICE_NOTIFICATION", kAsk, Outcome::ToTheConsole},
     {"MB_DEFAULT_DESKTOP_ONLY", kRestart + "MB_DEFAULT_DESKTOP_ONLY", Outcome::ToTheConsole},
-    {"MB_SERVICE_NOTIFICATION, the console before a remote user",
-     kRestart + "MB_SERVICE_NOTIFICATION,MB_TOPMOST", Outcome::StandIn, "0:4 2:0 1:0 65536:6",
+    {"MB_SERVICE_NOTIFICATION, the console before a remote user", kAsk + ",MB_TOPMOST", Outcome::StandIn,
+     "0:4 2:0 1:0 65536:6",
      "session 1, caption \"Updates\", text \"Restart now?\", style 0x40124, timeout 0, wait 1"},
-    {"MB_SERVICE_NOTIFICATION, the sending fails", kRestart + "MB_SERVICE_NOTIFICATION",
-     Outcome::StandInFails, "1:0", "session 1, " + kSent},
-    {"MB_SERVICE_NOTIFICATION, the sign-in screen at the console, one remote user",
-     kRestart + "MB_SERVICE_NOTIFICATION", Outcome::StandIn, "0:4 2:0 1:1 65536:6", "session 2, " + kSent},
-    {"MB_SERVICE_NOTIFICATION, nobody signed in", kRestart + "MB_SERVICE_NOTIFICATION", Outcome::StandIn,
-     "0:4 1:1 65536:6"},
-    {"MB_SERVICE_NOTIFICATION, two remote users", kRestart + "MB_SERVICE_NOTIFICATION", Outcome::StandIn,
-     "1:1 2:0 3:0"},
-    {"MB_SERVICE_NOTIFICATION, a disconnected user only", kRestart + "MB_SERVICE_NOTIFICATION",
-     Outcome::StandIn, "1:1 2:4"},
+    {"MB_SERVICE_NOTIFICATION, the sending fails", kAsk, Outcome::StandInFails, "1:0", "session 1, " + kSent},
+    {"MB_SERVICE_NOTIFICATION, the sign-in screen at the console, one remote user", kAsk, Outcome::StandIn,
+     "0:4 2:0 1:1 65536:6", "session 2, " + kSent},
+    {"MB_SERVICE_NOTIFICATION, nobody signed in", kAsk, Outcome::StandIn, "0:4 1:1 65536:6"},
+    {"MB_SERVICE_NOTIFICATION, two remote users", kAsk, Outcome::StandIn, "1:1 2:0 3:0"},
+    {"MB_SERVICE_NOTIFICATION, a disconnected user only", kAsk, Outcome::StandIn, "1:1 2:4"},
     {"no service style, with the stand-in in place", kRestart + "MB_TOPMOST", Outcome::StandIn, "1:0"},
-    {"a wtsapi32.dll without WTSEnumerateSessionsA", kRestart + "MB_SERVICE_NOTIFICATION", Outcome::StandIn,
-     "1:0", "", "WTSEnumerateSessionsA"},
-    {"a wtsapi32.dll without WTSFreeMemory", kRestart + "MB_SERVICE_NOTIFICATION", Outcome::StandIn, "1:0",
-     "", "WTSFreeMemory"},
-    {"a wtsapi32.dll without WTSSendMessageA", kRestart + "MB_SERVICE_NOTIFICATION", Outcome::StandIn, "1:0",
-     "", "WTSSendMessageA"},
-    {"MB_SERVICE_NOTIFICATION, a wtsapi32.dll beside Yelpit.exe", kRestart + "MB_SERVICE_NOTIFICATION",
-     Outcome::StandInBeside, "1:0"},
+    {"a wtsapi32.dll without WTSEnumerateSessionsA", kAsk, Outcome::StandIn, "1:0", "",
+     "WTSEnumerateSessionsA"},
+    {"a wtsapi32.dll without WTSFreeMemory", kAsk, Outcome::StandIn, "1:0", "", "WTSFreeMemory"},
+    {"a wtsapi32.dll without WTSSendMessageA", kAsk, Outcome::StandIn, "1:0", "", "WTSSendMessageA"},
+    {"MB_SERVICE_NOTIFICATION, a wtsapi32.dll beside Yelpit.exe", kAsk, Outcome::StandInBeside, "1:0"},
 };
 
-DWORD Session() {
-  DWORD session = 0;
-  ProcessIdToSessionId(GetCurrentProcessId(), &session);
-  return session;
-}
+// A row the stand-in answers, with No.
+bool Answered(const UnseenCase& c) { return c.outcome == Outcome::StandIn && !c.sent.empty(); }
 
 // The exit code of a started process, or STILL_ACTIVE when it was still
 // running after `patience` and had to be ended.
@@ -203,8 +194,7 @@ std::string WithStandIn(const UnseenCase& c) {
   SetEnvironmentVariableA("YELPIT_STANDIN_LOG", log.c_str());
   SetEnvironmentVariableA("YELPIT_STANDIN_SESSIONS", c.sessions.c_str());
   SetEnvironmentVariableA("YELPIT_STANDIN_FAILS", c.outcome == Outcome::StandInFails ? "1" : nullptr);
-  const bool answered = c.outcome == Outcome::StandIn && !c.sent.empty();
-  const std::string problem = RunUnseen(yelpit, c.commandLine, answered ? IDNO : 0);
+  const std::string problem = RunUnseen(yelpit, c.commandLine, Answered(c) ? IDNO : 0);
   RegDeleteKeyValueA(HKEY_CURRENT_USER, overrides, "wtsapi32");
   if (c.outcome != Outcome::StandInBeside)
     MoveFileExA(saved.c_str(), system.c_str(), MOVEFILE_REPLACE_EXISTING);
@@ -293,31 +283,28 @@ int DescribeDesktop() {
 }
 
 int RunUnseenCases() {
-  std::string required(256, '\0');
-  required.resize(GetEnvironmentVariableA("YELPIT_REQUIRE", required.data(), 256));
   if (!MakeUnseenDesktop()) {
     std::printf("FAIL could not make a window station and desktop, error %lu\n", GetLastError());
     return 1;
   }
   Tally tally;
   for (const UnseenCase& c : kUnseenCases) {
-    const char* done = !c.sent.empty() && c.outcome == Outcome::StandIn
-                           ? "the stand-in received it and answered No"
+    const char* done = Answered(c)                          ? "the stand-in received it and answered No"
                        : c.outcome != Outcome::ToTheConsole ? "exit code 0 at once"
                        : OnWine()                           ? "Wine cannot send it on: exit code 0 at once"
                                                             : "it reached the console, where Yes was pressed";
     tally.Tell("where nobody can see it, " + c.name, Check(c), done);
   }
-  // As on a runner with nobody signed in: the driver's own box rows skip, or fail where required.
-  const std::string driver = ThisDirectory() + "box_driver.exe";
+  tally.Tell("a scheduled task as SYSTEM", CheckFromSystem(),
+             "its box reached the console; the task recorded Yes");
+  // As on a runner with nobody signed in: the driver's own box rows skip, or fail where
+  // required. Last, since it sets the YELPIT_REQUIRE this driver hands on.
   for (const char* setting : {"", "desktop"}) {
     SetEnvironmentVariableA("YELPIT_REQUIRE", setting);
     tally.Tell(std::string("the driver's box rows where nobody can see them, YELPIT_REQUIRE=") + setting,
-               RunUnseen(driver, "box_driver boxes", *setting ? 1 : 0), *setting ? "they fail" : "they skip");
+               RunUnseen(ThisDirectory() + "box_driver.exe", "box_driver boxes", *setting ? 1 : 0),
+               *setting ? "they fail" : "they skip");
   }
-  SetEnvironmentVariableA("YELPIT_REQUIRE", required.c_str());
-  tally.Tell("a scheduled task as SYSTEM", CheckFromSystem(),
-             "its box reached the console; the task recorded Yes");
   return tally.Report();
 }
 
